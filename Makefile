@@ -1,0 +1,44 @@
+# make run   - install what is missing, build, run the panel with the phone simulator
+# make test  - install what is missing, build both architectures, run every test
+# make build - build only;  make bench - the benchmarks
+
+OUT      := $(CURDIR)/out
+JOBS     ?= $(shell nproc)
+BUILD64  := $(OUT)/build-win64
+BUILD32  := $(OUT)/build-win32
+
+.PHONY: all build build64 build32 bootstrap test run bench clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD64)/CMakeCache.txt:
+	cmake -S . -B $(BUILD64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_BIN_DIR=$(OUT)/win64/bin -DDORVANE_TESTS=ON
+
+$(BUILD32)/CMakeCache.txt:
+	cmake -S . -B $(BUILD32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_BIN_DIR=$(OUT)/win32/bin -DDORVANE_TESTS=OFF
+
+build64: $(BUILD64)/CMakeCache.txt
+	cmake --build $(BUILD64) -j $(JOBS)
+
+build32: $(BUILD32)/CMakeCache.txt
+	cmake --build $(BUILD32) -j $(JOBS)
+
+build: bootstrap
+	@$(MAKE) --no-print-directory build64 build32
+
+test: build
+	scripts/session scripts/run-tests $(BUILD64)
+
+run: build
+	scripts/session scripts/run-demo $(if $(ONCE),--once,)
+
+bench: build
+	scripts/session scripts/run-bench $(BUILD64)
+
+clean:
+	rm -rf $(BUILD64) $(BUILD32) $(OUT)/win64 $(OUT)/win32

@@ -1,0 +1,61 @@
+// TApplication: the hidden application window that owns the program's other
+// windows and carries its taskbar entry, the message loop, and the error box.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include "controls/Handles.h"
+
+namespace dorvane {
+
+constexpr char kApplicationClass[] = "TApplication";
+constexpr char kApplicationTitle[] = "Dorvane UI";
+
+class TApplication {
+public:
+    TApplication();
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    // Creates the application window (class "TApplication").
+    void Initialize();
+    HWND Handle() const { return window_.get(); }
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+
+    // Whether the main window is shown when the loop starts; the panel
+    // starts with its tray icon only.
+    bool ShowMainForm = true;
+
+    // Runs the message loop until Terminate.
+    void Run();
+    // The loop ends once the messages already queued have been handled.
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles every message now waiting, then returns.
+    void ProcessMessages();
+
+    // Shows the error box for an exception's message (caption = title).
+    void ShowException(const std::string& message);
+
+    // Sees every message taken from the queue before it is dispatched; set
+    // handled to swallow it.
+    std::function<void(MSG& msg, bool& handled)> OnMessage;
+    // SC_MINIMIZE / SC_RESTORE from the application window's system menu.
+    std::function<void()> OnMinimize;
+    std::function<void()> OnRestore;
+    // How the error box is shown; tests replace it to read the box's text.
+    std::function<void(const std::string& text, const std::string& caption)> ShowErrorBox;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    bool HandleOne(MSG& msg);
+
+    WindowHandle window_;
+    std::string title_;
+    bool terminated_ = false;
+};
+
+}  // namespace dorvane

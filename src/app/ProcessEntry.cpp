@@ -1,0 +1,38 @@
+#include "app/ProcessEntry.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include <exception>
+#include <memory>
+
+namespace dorvane {
+
+int ProcessEntry(const SystemInfo& system, const std::vector<std::string>& args) {
+    bool first = true;
+    // Only its existence matters; it stays open until the process ends.
+    KernelHandle semaphore = CreateInstanceSemaphore(first);
+    if (!first) {
+        RunSecondInstance(args);
+        return 0;
+    }
+
+    TApplication application;
+    try {
+        application.Initialize();
+        application.SetTitle(kApplicationTitle);
+        application.ShowMainForm = false;
+        auto form = std::make_unique<TForm1>(application, system, args);
+        form->FormCreate();
+        TForm2 overlay(application);
+        application.Run();
+        form.reset();
+    } catch (const std::exception& e) {
+        application.ShowException(e.what());
+    } catch (...) {
+        application.ShowException(std::string());
+    }
+    return 0;
+}
+
+}  // namespace dorvane

@@ -1,0 +1,148 @@
+#include "app/Unit1.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "controls/HandlerGuard.h"
+#include "link/LinkProtocol.h"
+#include <stdexcept>
+
+namespace dorvane {
+namespace {
+constexpr char kFormClass[] = "TForm1";
+
+void RegisterFormClass() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kFormClass;
+        return RegisterClassA(&wc) != 0;
+    }();
+    (void)registered;
+}
+}  // namespace
+
+TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args)
+    : application_(application), system_(system), args_(std::move(args)) {
+    // 1. The window and its controls.
+    RegisterFormClass();
+    window_.reset(CreateWindowExA(WS_EX_DLGMODALFRAME, kFormClass, "USB Phone Control Panel",
+                                  WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 596,
+                                  326, application_.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr));
+    if (!window_) throw std::runtime_error("Cannot create the main window");
+    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::WndProc));
+    TimerDrvCheck.OnTimer = [this] { TimerDrvCheckTimer(); };
+    TimerKeyRepeat.OnTimer = [this] { TimerKeyRepeatTimer(); };
+    TimerDevChg.OnTimer = [this] { TimerDevChgTimer(); };
+    application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
+
+    // 2. The link messages, before anything that can receive them.
+    RegisterLinkMessages();
+
+    // 3. Defaults.
+    RingToneSendPending = true;
+    RingCountdown = 4;
+    Ringing = false;
+    ServiceWnd = SavedServiceWnd = nullptr;
+    StatusWord = KeyEvent = 0;
+    ExitRequested = false;
+    HeldKey = PrevKey = 0;
+
+    // 5. Tray image 0.
+    SetTrayImage(0);
+    // 6. The sound devices.
+    AudioMixerUsb.Enum();
+    // 7. The language.
+    ChooseLanguage();
+    ApplyLanguage(CurrentCharset());
+    // 8. Where a tray menu opens before the first click.
+    GetCursorPos(&TrayClickPos);
+    // 10. Nothing is known of the phone or Skype yet.
+    UpdateVolumeGroup(false);
+    UpdateSkypeGroup(false);
+    // 15. Tell a phone service that already runs that the panel is here.
+    SendAttachBroadcast();
+}
+
+TForm1::~TForm1() {
+    GuardedCall([this] { FormDestroy(); });
+    application_.OnMessage = nullptr;
+    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+}
+
+void TForm1::FormCreate() {
+    SetPropA(application_.Handle(), kFormProperty, window_.get());
+    SearchMode = false;
+    switch (StartWordOf(args_)) {
+        case StartWord::Search: SearchMode = true; break;
+        case StartWord::Destroy: application_.Terminate(); break;
+        case StartWord::None: break;
+    }
+}
+
+void TForm1::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    StopTone();
+    FileListBoxTest.SetDragDropFile(false);
+    if (ServiceWnd) SendDetachNotice();
+    RemovePropA(application_.Handle(), kFormProperty);
+}
+
+void TForm1::ItemExitClick() {
+    ExitRequested = true;
+    Close();
+}
+
+void TForm1::Close() {
+    if (!FormClose()) return;
+    // Closing the main window ends the application; the window itself is
+    // destroyed in the teardown that follows the message loop.
+    ShowWindow(window_.get(), SW_HIDE);
+    application_.Terminate();
+}
+
+bool TForm1::FormClose() {
+    if (ExitRequested) return true;
+    ShowWindow(window_.get(), SW_HIDE);
+    return false;
+}
+
+void TForm1::OpenMainWindow() {
+    TimerMin.Start();
+    ShowWindow(window_.get(), SW_SHOW);
+    SetForegroundWindow(window_.get());
+}
+
+void TForm1::HandleInstanceRequest(UINT msg, WPARAM wp, LPARAM lp) {
+    if (wp != kInstanceSignatureW || lp != kInstanceSignatureL) return;
+    if (msg == WM_UI_EXIT) ItemExitClick();
+    else if (msg == WM_UI_SHOW) OpenMainWindow();
+}
+
+LRESULT CALLBACK TForm1::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    std::optional<LRESULT> handled;
+    // A handler that threw has been reported; its message is not handled twice.
+    if (!GuardedCall([&] { handled = self->Dispatch(msg, wp, lp); })) return 0;
+    if (handled) return *handled;
+    LRESULT result = 0;
+    if (!GuardedCall([&] { result = self->FrameProc(msg, wp, lp); })) return 0;
+    return result;
+}
+
+LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CLOSE:
+            Close();
+            return 0;
+        default:
+            return DefWindowProcA(window_.get(), msg, wp, lp);
+    }
+}
+
+}  // namespace dorvane

@@ -1,0 +1,10 @@
+// Skype's output and input devices, as the phone service relays them.
+#include "app/Unit1.h"
+
+namespace dorvane {
+
+void TForm1::UpdateSkypeGroup(bool) {}
+
+void TForm1::ApplySkypeDeviceReply(const std::string&, const char*, SkypeList) {}
+
+}  // namespace dorvane

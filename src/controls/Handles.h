@@ -1,0 +1,95 @@
+// Move-only owners for the Win32 handles the program keeps. Each closes its
+// handle exactly once, with the function that belongs to that handle kind.
+#pragma once
+#include <windows.h>
+#include <utility>
+
+namespace dorvane {
+
+template <typename Traits>
+class UniqueHandle {
+public:
+    using handle_type = typename Traits::handle_type;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(handle_type h) noexcept : h_(h) {}
+    ~UniqueHandle() { reset(); }
+
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : h_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    handle_type get() const noexcept { return h_; }
+    explicit operator bool() const noexcept { return Traits::valid(h_); }
+    handle_type release() noexcept { return std::exchange(h_, Traits::invalid()); }
+    void reset(handle_type h = Traits::invalid()) noexcept {
+        handle_type old = std::exchange(h_, h);
+        if (Traits::valid(old)) Traits::close(old);
+    }
+
+private:
+    handle_type h_ = Traits::invalid();
+};
+
+struct KernelHandleTraits {
+    using handle_type = HANDLE;
+    static HANDLE invalid() noexcept { return nullptr; }
+    static bool valid(HANDLE h) noexcept { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) noexcept { ::CloseHandle(h); }
+};
+
+struct WindowHandleTraits {
+    using handle_type = HWND;
+    static HWND invalid() noexcept { return nullptr; }
+    static bool valid(HWND h) noexcept { return h != nullptr; }
+    static void close(HWND h) noexcept { if (::IsWindow(h)) ::DestroyWindow(h); }
+};
+
+struct RegKeyTraits {
+    using handle_type = HKEY;
+    static HKEY invalid() noexcept { return nullptr; }
+    static bool valid(HKEY h) noexcept { return h != nullptr; }
+    static void close(HKEY h) noexcept { ::RegCloseKey(h); }
+};
+
+struct GdiObjectTraits {
+    using handle_type = HGDIOBJ;
+    static HGDIOBJ invalid() noexcept { return nullptr; }
+    static bool valid(HGDIOBJ h) noexcept { return h != nullptr; }
+    static void close(HGDIOBJ h) noexcept { ::DeleteObject(h); }
+};
+
+struct IconTraits {
+    using handle_type = HICON;
+    static HICON invalid() noexcept { return nullptr; }
+    static bool valid(HICON h) noexcept { return h != nullptr; }
+    static void close(HICON h) noexcept { ::DestroyIcon(h); }
+};
+
+struct MenuTraits {
+    using handle_type = HMENU;
+    static HMENU invalid() noexcept { return nullptr; }
+    static bool valid(HMENU h) noexcept { return h != nullptr; }
+    static void close(HMENU h) noexcept { ::DestroyMenu(h); }
+};
+
+struct ModuleTraits {
+    using handle_type = HMODULE;
+    static HMODULE invalid() noexcept { return nullptr; }
+    static bool valid(HMODULE h) noexcept { return h != nullptr; }
+    static void close(HMODULE h) noexcept { ::FreeLibrary(h); }
+};
+
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using WindowHandle = UniqueHandle<WindowHandleTraits>;
+using RegKey = UniqueHandle<RegKeyTraits>;
+using GdiObject = UniqueHandle<GdiObjectTraits>;
+using IconHandle = UniqueHandle<IconTraits>;
+using MenuHandle = UniqueHandle<MenuTraits>;
+using ModuleHandle = UniqueHandle<ModuleTraits>;
+
+}  // namespace dorvane

@@ -1,0 +1,46 @@
+// TTimer: a window timer that fires OnTimer on the thread that created it.
+// Each timer owns a message-only window, so timers never collide on ids and
+// never depend on the window that uses them.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include "Handles.h"
+
+namespace dorvane {
+
+class TTimer {
+public:
+    explicit TTimer(UINT interval_ms = 1000, bool enabled = false);
+    ~TTimer();
+    TTimer(const TTimer&) = delete;
+    TTimer& operator=(const TTimer&) = delete;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    UINT Interval() const { return interval_; }
+    // Changing the interval of a running timer starts its period afresh.
+    void SetInterval(UINT interval_ms);
+
+    void Start() { SetEnabled(true); }
+    void Stop() { SetEnabled(false); }
+    // Stop and start: a full interval from now.
+    void Restart();
+    // Restart only when running; a stopped timer stays stopped.
+    void RestartIfRunning();
+
+    std::function<void()> OnTimer;
+
+    // The window that receives WM_TIMER (for tests that look at it).
+    HWND Handle() const { return window_.get(); }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Arm();
+    void Disarm();
+
+    WindowHandle window_;
+    UINT interval_;
+    bool enabled_ = false;
+};
+
+}  // namespace dorvane
