@@ -1,0 +1,61 @@
+#include "PanelProcess.h"
+#include <chrono>
+#include "PeerWindow.h"
+
+namespace dorvane::testing {
+
+std::string ProgramPath(const std::string& file) { return std::string(DORVANE_BIN_WINDOWS) + "\\" + file; }
+
+namespace {
+KernelHandle Start(const std::vector<std::string>& args) {
+    std::string command = "\"" + ProgramPath("DorvaneUI.exe") + "\"";
+    for (const auto& a : args) command += " \"" + a + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return KernelHandle();
+    CloseHandle(pi.hThread);
+    return KernelHandle(pi.hProcess);
+}
+}  // namespace
+
+PanelProcess::PanelProcess(const std::vector<std::string>& args) : process_(Start(args)) {}
+
+PanelProcess::~PanelProcess() {
+    if (!Running()) return;
+    RunPanelToEnd({"VobDestroyMode"});
+    if (WaitExit(5000) == -1) TerminateProcess(process_.get(), 1);
+}
+
+bool PanelProcess::Running() const {
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+long PanelProcess::WaitExit(DWORD timeout_ms) {
+    if (!process_) return -1;
+    // Keep answering sent messages meanwhile: the panel's broadcasts reach
+    // this process's windows too.
+    if (!PumpUntil([&] { return !Running(); }, timeout_ms)) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    return static_cast<long>(code);
+}
+
+long RunPanelToEnd(const std::vector<std::string>& args, DWORD timeout_ms) {
+    PanelProcess p(args);
+    return p.WaitExit(timeout_ms);
+}
+
+HWND FindPanelForm() {
+    HWND application = FindWindowA("TApplication", "Dorvane UI");
+    return application ? static_cast<HWND>(GetPropA(application, "Dorvane UI Form")) : nullptr;
+}
+
+HWND WaitForPanelForm(DWORD timeout_ms) {
+    HWND form = nullptr;
+    PumpUntil([&] { return (form = FindPanelForm()) != nullptr; }, timeout_ms);
+    return form;
+}
+
+}  // namespace dorvane::testing

@@ -1,0 +1,40 @@
+// Starts DorvaneUI.exe as its own process and finds its windows.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "controls/Handles.h"
+
+namespace dorvane::testing {
+
+std::string ProgramPath(const std::string& file);
+
+class PanelProcess {
+public:
+    // Starts the panel with the given command-line arguments.
+    explicit PanelProcess(const std::vector<std::string>& args = {});
+    // Ends a panel that is still running (VobDestroyMode, then by force).
+    ~PanelProcess();
+    PanelProcess(const PanelProcess&) = delete;
+    PanelProcess& operator=(const PanelProcess&) = delete;
+
+    bool Started() const { return static_cast<bool>(process_); }
+    // Waits for the process to end; its exit code, or -1 on time-out.
+    long WaitExit(DWORD timeout_ms);
+    bool Running() const;
+
+private:
+    KernelHandle process_;
+};
+
+// Runs the panel with these arguments to its end; its exit code, -1 when it
+// did not end in time.
+long RunPanelToEnd(const std::vector<std::string>& args, DWORD timeout_ms = 10000);
+
+// The running panel's main window, through the application window's
+// property; nullptr until it is there or when no panel runs.
+HWND FindPanelForm();
+// Waits for the running panel's main window.
+HWND WaitForPanelForm(DWORD timeout_ms = 10000);
+
+}  // namespace dorvane::testing
