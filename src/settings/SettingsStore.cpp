@@ -1,0 +1,79 @@
+#include "settings/SettingsStore.h"
+#include "controls/Handles.h"
+
+namespace dorvane {
+namespace {
+
+constexpr int kLanguageCount = 24;
+
+RegKey OpenSettingsKey(HKEY root, const std::string& path) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        &disposition) != ERROR_SUCCESS)
+        return RegKey();
+    return RegKey(key);
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(std::string key_path, HKEY root) : key_path_(std::move(key_path)), root_(root) {}
+
+std::optional<int32_t> SettingsStore::ReadInteger(const char* name) const {
+    RegKey key = OpenSettingsKey(root_, key_path_);
+    if (!key) return std::nullopt;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    if (type != REG_DWORD || size != sizeof(DWORD)) return std::nullopt;
+    DWORD value = 0;
+    size = sizeof value;
+    if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+void SettingsStore::WriteInteger(const char* name, int32_t value) const {
+    RegKey key = OpenSettingsKey(root_, key_path_);
+    if (!key) return;
+    DWORD raw = static_cast<DWORD>(value);
+    RegSetValueExA(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&raw), sizeof raw);
+}
+
+int SettingsStore::ReadLanguageId() const { return ReadInteger(kLanguageIdValue).value_or(-1); }
+
+void SettingsStore::WriteLanguageId(int language) const {
+    WriteInteger(kLanguageIdValue, language < kLanguageCount ? language : -1);
+}
+
+void SettingsStore::WriteShowHint(int flag) const { WriteInteger(kShowHintValue, flag); }
+
+std::optional<int32_t> SettingsStore::ReadRingToneValue() const { return ReadInteger(kRingToneValue); }
+
+void SettingsStore::WriteRingToneLevel(int position, int max) const {
+    // One opening of the key for the read and the write.
+    RegKey key = OpenSettingsKey(root_, key_path_);
+    if (!key) return;
+    std::optional<int32_t> old;
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key.get(), kRingToneValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
+            ERROR_SUCCESS &&
+        type == REG_DWORD && size == sizeof value)
+        old = static_cast<int32_t>(value);
+    DWORD raw = static_cast<DWORD>(RingToneValue(old, position, max));
+    RegSetValueExA(key.get(), kRingToneValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&raw), sizeof raw);
+}
+
+int RingTonePosition(std::optional<int32_t> value, int max) {
+    if (!value) return 0;
+    return max - ((*value >> 4) & 15);
+}
+
+int32_t RingToneValue(std::optional<int32_t> old_value, int position, int max) {
+    const int32_t kept = old_value ? (*old_value & 15) : 0;
+    return kept | (((max - position) << 4) & 240);
+}
+
+}  // namespace dorvane
