@@ -84,6 +84,14 @@ struct ModuleTraits {
     static void close(HMODULE h) noexcept { ::FreeLibrary(h); }
 };
 
+// A file search (FindFirstFile), closed with FindClose.
+struct FindHandleTraits {
+    using handle_type = HANDLE;
+    static HANDLE invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static bool valid(HANDLE h) noexcept { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) noexcept { ::FindClose(h); }
+};
+
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using WindowHandle = UniqueHandle<WindowHandleTraits>;
 using RegKey = UniqueHandle<RegKeyTraits>;
@@ -91,5 +99,6 @@ using GdiObject = UniqueHandle<GdiObjectTraits>;
 using IconHandle = UniqueHandle<IconTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 using ModuleHandle = UniqueHandle<ModuleTraits>;
+using FindHandle = UniqueHandle<FindHandleTraits>;
 
 }  // namespace dorvane

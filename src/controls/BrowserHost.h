@@ -1,0 +1,18 @@
+// The web browser behind TCppWebBrowser: a thin interface, so the browser
+// control can be absent (the control then only keeps the address) and tests
+// can see what it was asked to open.
+#pragma once
+#include <string>
+
+namespace dorvane {
+
+class IBrowserHost {
+public:
+    virtual ~IBrowserHost() = default;
+    // Starts loading the address and returns at once.
+    virtual void Navigate(const std::wstring& url) = 0;
+    // The host's window follows the control's size.
+    virtual void Resize(int width, int height) = 0;
+};
+
+}  // namespace dorvane

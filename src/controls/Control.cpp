@@ -1,0 +1,214 @@
+#include "Control.h"
+#include <commctrl.h>
+#include "ControlRouting.h"
+#include "HandlerGuard.h"
+
+namespace dorvane {
+namespace {
+constexpr char kControlProperty[] = "DorvaneControl";
+constexpr char kContainerClass[] = "DorvaneContainer";
+
+LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Until the control object subclasses the window (right after creation)
+    // the container behaves as a plain window.
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+HFONT InheritedFont(HWND parent) {
+    HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+}  // namespace
+
+void EnsureCommonControls() {
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
+                                                  ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+        return InitCommonControlsEx(&icc) != FALSE;
+    }();
+    (void)done;
+}
+
+const char* ContainerWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = ContainerProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kContainerClass;
+        return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    (void)registered;
+    return kContainerClass;
+}
+
+TControl::TControl(HWND parent, std::string name) : parent_(parent), name_(std::move(name)) {
+    EnsureCommonControls();
+}
+
+TControl::~TControl() {
+    // Detach first: the window's last messages must not reach a half-destroyed
+    // object.
+    HWND window = window_.release();
+    if (window) {
+        RemovePropA(window, kControlProperty);
+        if (original_) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        if (IsWindow(window)) DestroyWindow(window);
+    }
+}
+
+TControl* TControl::FromHandle(HWND window) {
+    if (!window) return nullptr;
+    return static_cast<TControl*>(GetPropA(window, kControlProperty));
+}
+
+bool TControl::CreateHandle(const char* window_class, const std::string& text, DWORD style,
+                            DWORD ex_style, int x, int y, int width, int height) {
+    HWND window = CreateWindowExA(ex_style, window_class, text.c_str(), style | WS_CHILD, x, y,
+                                  width, height, parent_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window) return false;
+    window_.reset(window);
+    SetPropA(window, kControlProperty, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::ControlProc)));
+    // A copy of the parent's font: the parent may drop its own font later.
+    SetFont(DescribeFont(InheritedFont(parent_)));
+    return true;
+}
+
+void TControl::Detach() {
+    HWND window = window_.release();
+    if (!window) return;
+    RemovePropA(window, kControlProperty);
+    if (original_) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+}
+
+LRESULT TControl::CallOriginal(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND window = window_.get();
+    if (!original_) return DefWindowProcA(window, msg, wp, lp);
+    return CallWindowProcA(original_, window, msg, wp, lp);
+}
+
+LRESULT CALLBACK TControl::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    TControl* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        // The window goes away under the object (its parent was destroyed):
+        // the object lives on without a handle.
+        WNDPROC original = self->original_;
+        self->Detach();
+        return original ? CallWindowProcA(original, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+    }
+    LRESULT result = 0;
+    if (RouteControlMessage(hwnd, msg, wp, lp, result)) return result;
+    bool handled = false;
+    GuardedCall([&] { handled = self->WndProc(msg, wp, lp, result); });
+    if (handled) return result;
+    return self->CallOriginal(msg, wp, lp);
+}
+
+bool TControl::WndProc(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool TControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+std::string TControl::Caption() const {
+    if (!Handle()) return {};
+    const int length = GetWindowTextLengthA(Handle());
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(Handle(), text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void TControl::SetCaption(const std::string& text) {
+    if (Handle()) SetWindowTextA(Handle(), text.c_str());
+}
+
+bool TControl::Enabled() const { return Handle() && IsWindowEnabled(Handle()); }
+
+void TControl::SetEnabled(bool enabled) {
+    if (!Handle() || Enabled() == enabled) return;
+    EnableWindow(Handle(), enabled ? TRUE : FALSE);
+    EnabledChanged();
+}
+
+bool TControl::Visible() const {
+    return Handle() && (GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void TControl::SetVisible(bool visible) {
+    if (Handle()) ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+RECT TControl::Bounds() const {
+    RECT r{};
+    if (!Handle()) return r;
+    GetWindowRect(Handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(Handle()), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int TControl::Width() const {
+    const RECT r = Bounds();
+    return r.right - r.left;
+}
+
+int TControl::Height() const {
+    const RECT r = Bounds();
+    return r.bottom - r.top;
+}
+
+void TControl::SetBounds(int x, int y, int width, int height) {
+    if (Handle()) MoveWindow(Handle(), x, y, width, height, TRUE);
+}
+
+void TControl::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+void TControl::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+
+void TControl::SetFocus() {
+    if (Handle()) ::SetFocus(Handle());
+}
+
+bool TControl::Focused() const { return Handle() && GetFocus() == Handle(); }
+
+bool TControl::TabStop() const {
+    return Handle() && (GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+void TControl::SetTabStop(bool tab_stop) {
+    if (!Handle()) return;
+    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    style = tab_stop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+}
+
+void TControl::SetFont(HFONT font) {
+    if (!font) return;
+    font_ = font;
+    if (Handle()) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // The old own font is released only once the window no longer uses it.
+    own_font_object_.reset();
+    FontChanged();
+}
+
+bool TControl::SetFont(const FontDesc& desc) {
+    GdiObject font = CreateFontFor(desc);
+    if (!font) return false;
+    HFONT handle = static_cast<HFONT>(font.get());
+    font_ = handle;
+    if (Handle()) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
+    own_font_object_ = std::move(font);
+    FontChanged();
+    return true;
+}
+
+bool TControl::ApplySharedFont(const FontDesc& desc) {
+    if (own_font_) return false;
+    FontDesc next = DescribeFont(font_);
+    next.face = desc.face;
+    next.height = desc.height;
+    next.charset = desc.charset;
+    return SetFont(next);
+}
+
+}  // namespace dorvane

@@ -1,0 +1,127 @@
+// TControl: the base of every windowed control of the set. A control is a
+// native child window created at (x, y, w, h) in a parent window, named with
+// its layout name. The control subclasses its own window, so it sees its own
+// messages, and it marks the window so that a parent can route the
+// notifications the window sends back to the control object.
+//
+// How a form uses the set: create the controls with the form's window as
+// their parent (containers such as TsuiPageControl, TsuiTabSheet and
+// TsuiGroupBox route for their own children), and call RouteControlMessage
+// first in the form's window procedure:
+//
+//     LRESULT result;
+//     if (RouteControlMessage(hwnd, msg, wp, lp, result)) return result;
+//
+// Events are std::function members named as the events are named. Events
+// raised by a user action run inside a window procedure and are guarded
+// (an escaping exception goes to the exception reporter); events raised by
+// a setter run on the caller's stack, so an exception reaches the caller.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <string>
+#include "ControlFont.h"
+#include "Handles.h"
+
+namespace dorvane {
+
+class TControl {
+public:
+    virtual ~TControl();
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    // The control object of a window made by this set, or nullptr.
+    static TControl* FromHandle(HWND window);
+
+    HWND Handle() const { return window_.get(); }
+    const std::string& Name() const { return name_; }
+
+    std::string Caption() const;
+    virtual void SetCaption(const std::string& text);
+
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    // The control's own visible flag (the window may still be hidden by a
+    // hidden parent).
+    bool Visible() const;
+    void SetVisible(bool visible);
+
+    int Left() const { return Bounds().left; }
+    int Top() const { return Bounds().top; }
+    int Width() const;
+    int Height() const;
+    // The rectangle in the parent's client coordinates.
+    RECT Bounds() const;
+    void SetBounds(int x, int y, int width, int height);
+    void SetHeight(int height);
+    void SetWidth(int width);
+
+    void SetFocus();
+    bool Focused() const;
+
+    bool TabStop() const;
+    void SetTabStop(bool tab_stop);
+
+    intptr_t Tag() const { return tag_; }
+    void SetTag(intptr_t tag) { tag_ = tag; }
+
+    // The font the window shows. A HFONT handed in stays the caller's; a
+    // font made from a description is the control's own.
+    HFONT Font() const { return font_; }
+    void SetFont(HFONT font);
+    bool SetFont(const FontDesc& desc);
+
+    // A control whose font is its own keeps it when a font is applied to the
+    // whole form (ApplySharedFont): by default controls take the shared font.
+    bool OwnFont() const { return own_font_; }
+    void SetOwnFont(bool own) { own_font_ = own; }
+    // Sets face, height and character set and keeps the control's own style
+    // (bold, underline); does nothing and returns false for an OwnFont control.
+    bool ApplySharedFont(const FontDesc& desc);
+
+protected:
+    TControl(HWND parent, std::string name);
+
+    // Creates the window and subclasses it. Returns false when the system
+    // refused the window; the control then stays without a handle.
+    bool CreateHandle(const char* window_class, const std::string& text, DWORD style,
+                      DWORD ex_style, int x, int y, int width, int height);
+
+    // A message to the control's own window. Return true when handled and
+    // put the answer in result; otherwise the window's own procedure runs.
+    virtual bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // A notification the window sent to its parent (WM_COMMAND, WM_NOTIFY,
+    // WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*), routed back to the control.
+    virtual bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    virtual void FontChanged() {}
+    virtual void EnabledChanged() {}
+
+    // The window procedure the control replaced.
+    LRESULT CallOriginal(UINT msg, WPARAM wp, LPARAM lp);
+    HWND ParentHandle() const { return parent_; }
+
+private:
+    friend bool RouteControlMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Detach();
+
+    HWND parent_;
+    std::string name_;
+    WindowHandle window_;
+    WNDPROC original_ = nullptr;
+    HFONT font_ = nullptr;
+    GdiObject own_font_object_;
+    bool own_font_ = false;
+    intptr_t tag_ = 0;
+};
+
+// The window class of the set's own container windows (pages, group boxes,
+// the page control's frame): a plain window that routes its children's
+// notifications to their control objects.
+const char* ContainerWindowClass();
+
+// Registers the common control classes once per process.
+void EnsureCommonControls();
+
+}  // namespace dorvane

@@ -1,0 +1,34 @@
+// TCppWebBrowser: the place of the embedded web page. Navigate converts the
+// 8-bit address (system code page) to UTF-16 and hands it to the browser
+// host; without a host the control is an empty panel that remembers the
+// address.
+#pragma once
+#include <memory>
+#include <string>
+#include "BrowserHost.h"
+#include "Container.h"
+
+namespace dorvane {
+
+class TCppWebBrowser : public TContainer {
+public:
+    TCppWebBrowser(HWND parent, std::string name, int x, int y, int width, int height,
+                   std::unique_ptr<IBrowserHost> host = {});
+
+    void Navigate(const std::string& url);
+    // The last address asked for.
+    const std::string& LocationURL() const { return location_; }
+    bool HasHost() const { return host_ != nullptr; }
+
+protected:
+    bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    std::unique_ptr<IBrowserHost> host_;
+    std::string location_;
+};
+
+// 8-bit text in the system code page as UTF-16.
+std::wstring AnsiToWide(const std::string& text);
+
+}  // namespace dorvane

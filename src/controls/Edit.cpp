@@ -1,0 +1,73 @@
+#include "Edit.h"
+
+namespace dorvane {
+
+TsuiEdit::TsuiEdit(HWND parent, std::string name, int x, int y, int width, int height,
+                   const std::string& text)
+    : TControl(parent, std::move(name)) {
+    CreateHandle("EDIT", text, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, x, y, width,
+                 height);
+}
+
+int TsuiEdit::SelStart() const {
+    DWORD start = 0, end = 0;
+    if (Handle()) SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+
+int TsuiEdit::SelLength() const {
+    DWORD start = 0, end = 0;
+    if (Handle()) SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void TsuiEdit::SetSelection(int start, int length) {
+    if (!Handle()) return;
+    const int end = length < 0 ? -1 : start + length;
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+bool TsuiEdit::ReadOnly() const {
+    return Handle() && (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void TsuiEdit::SetReadOnly(bool read_only) {
+    if (Handle()) SendMessageA(Handle(), EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
+}
+
+void TsuiEdit::SetMaxLength(int max_length) {
+    if (Handle()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(max_length), 0);
+}
+
+bool TsuiEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg != WM_CHAR || !OnKeyPress) return false;
+    char key = static_cast<char>(wp);
+    OnKeyPress(key);
+    if (key == 0) {
+        result = 0;
+        return true;
+    }
+    result = CallOriginal(msg, static_cast<WPARAM>(static_cast<unsigned char>(key)), lp);
+    return true;
+}
+
+bool TsuiEdit::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg != WM_COMMAND) return false;
+    switch (HIWORD(wp)) {
+    case EN_CHANGE:
+        if (OnChange) OnChange();
+        break;
+    case EN_SETFOCUS:
+        if (OnEnter) OnEnter();
+        break;
+    case EN_KILLFOCUS:
+        if (OnExit) OnExit();
+        break;
+    default:
+        return false;
+    }
+    result = 0;
+    return true;
+}
+
+}  // namespace dorvane

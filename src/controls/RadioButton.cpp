@@ -1,0 +1,44 @@
+#include "RadioButton.h"
+
+namespace dorvane {
+
+TsuiRadioButton::TsuiRadioButton(HWND parent, std::string name, int x, int y, int width, int height,
+                                 const std::string& caption, int group_index)
+    : TControl(parent, std::move(name)), group_index_(group_index) {
+    // Not an auto radio button: the group is ours to keep, so the objects
+    // and the windows never disagree about which one is checked.
+    CreateHandle("BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, 0, x, y, width, height);
+}
+
+void TsuiRadioButton::SetMark(bool checked) {
+    checked_ = checked;
+    if (Handle()) SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TsuiRadioButton::UncheckSiblings() {
+    HWND parent = Handle() ? GetParent(Handle()) : nullptr;
+    if (!parent) return;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == Handle()) continue;
+        auto* sibling = dynamic_cast<TsuiRadioButton*>(TControl::FromHandle(child));
+        if (sibling && sibling->group_index_ == group_index_ && sibling->checked_) sibling->SetMark(false);
+    }
+}
+
+void TsuiRadioButton::SetChecked(bool checked) {
+    if (checked == checked_) return;
+    SetMark(checked);
+    if (!checked) return;
+    UncheckSiblings();
+    if (OnClick) OnClick();
+}
+
+bool TsuiRadioButton::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+    if (msg != WM_COMMAND || HIWORD(wp) != BN_CLICKED) return false;
+    // A disabled button takes no clicks, even a click message sent to it.
+    if (Enabled()) SetChecked(true);
+    result = 0;
+    return true;
+}
+
+}  // namespace dorvane

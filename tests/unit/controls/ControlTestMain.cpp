@@ -1,0 +1,92 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include "ControlTestSupport.h"
+#include "controls/ControlRouting.h"
+
+namespace dorvane::test {
+namespace {
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (RouteControlMessage(hwnd, msg, wp, lp, result)) return result;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+const char* FormClass() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = FormProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "DorvaneTestForm";
+        return RegisterClassA(&wc) != 0;
+    }();
+    (void)registered;
+    return "DorvaneTestForm";
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    EnumChildWindows(hwnd, CountChild, counter);
+    return TRUE;
+}
+}  // namespace
+
+TestForm::TestForm()
+    : window_(CreateWindowExA(0, FormClass(), "controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 10, 10,
+                              640, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {
+    ShowWindow(window_.get(), SW_SHOW);
+    SetForegroundWindow(window_.get());
+}
+
+int CountThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    char unique[MAX_PATH] = {};
+    GetTempFileNameA(base, "dct", 0, unique);
+    DeleteFileA(unique);
+    CreateDirectoryA(unique, nullptr);
+    path_ = unique;
+}
+
+TempFolder::~TempFolder() {
+    // SHFileOperation wants a double-terminated list.
+    std::string from = path_ + '\0';
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
+std::string TempFolder::File(const std::string& name, const std::string& content) const {
+    const std::string path = path_ + "\\" + name;
+    KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    if (file) WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    return path;
+}
+
+std::string TempFolder::Folder(const std::string& name) const {
+    const std::string path = path_ + "\\" + name;
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+}  // namespace dorvane::test
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,40 @@
+// What the control tests share: a form window that routes its children's
+// notifications the way the program's forms do, and an event log.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "controls/Handles.h"
+
+namespace dorvane::test {
+
+class TestForm {
+public:
+    TestForm();
+    HWND Handle() const { return window_.get(); }
+    // Destroys the window before the controls made in it (for lifetime tests).
+    void Destroy() { window_.reset(); }
+
+private:
+    WindowHandle window_;
+};
+
+using EventLog = std::vector<std::string>;
+
+// Every window of this thread, top-level and child, counted.
+int CountThreadWindows();
+
+// A folder of its own under the temporary folder, removed with its files.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name, const std::string& content = "x") const;
+    std::string Folder(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace dorvane::test
