@@ -25,7 +25,10 @@ void RegisterFormClass() {
 }  // namespace
 
 TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args)
-    : application_(application), system_(system), args_(std::move(args)) {
+    : AudioMixerUsb(system.VersionClass, TWinmmApi::Real(), system.ProgramFolder),
+      application_(application),
+      system_(system),
+      args_(std::move(args)) {
     // 1. The window and its controls.
     RegisterFormClass();
     window_.reset(CreateWindowExA(WS_EX_DLGMODALFRAME, kFormClass, "USB Phone Control Panel",
