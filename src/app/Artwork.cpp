@@ -130,4 +130,30 @@ Picture LockedKeyboardPicture() {
     return p;
 }
 
+Picture SpeakerPicture(bool loud) {
+    Picture p = Blank(20, 20);
+    const uint32_t ink = 0x404040;
+    Paint(p, Rect(2, 7, 6, 13), ink);
+    Paint(p,
+          [](double x, double y) {
+              // The cone widens from the box to the right.
+              if (x < 5.5 || x > 10) return false;
+              const double half = 3 + (x - 5.5) * (4.0 / 4.5);
+              return y >= 10 - half && y <= 10 + half;
+          },
+          ink);
+    if (loud) {
+        auto wave = [](double r0, double r1) {
+            return [=](double x, double y) {
+                const double dx = x - 9, dy = y - 10;
+                const double d2 = dx * dx + dy * dy;
+                return dx > 0 && std::abs(dy) < dx * 1.4 && d2 >= r0 * r0 && d2 <= r1 * r1;
+            };
+        };
+        Paint(p, wave(3.6, 5.0), ink);
+        Paint(p, wave(6.6, 8.0), ink);
+    }
+    return p;
+}
+
 }  // namespace dorvane

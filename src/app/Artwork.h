@@ -25,6 +25,10 @@ Picture TrayPicture(int image);
 // on transparent ground. 84 x 32.
 Picture LockedKeyboardPicture();
 
+// The small speaker at either end of a volume bar: quiet (no waves) or
+// loud (two waves). 20 x 20.
+Picture SpeakerPicture(bool loud);
+
 // An icon of the picture: 32-bit colour with alpha where the system shows
 // it, and a mask (alpha of half or more is opaque) where it does not.
 HICON IconFromPicture(const Picture& picture);

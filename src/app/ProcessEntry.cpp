@@ -25,6 +25,7 @@ int ProcessEntry(const SystemInfo& system, const std::vector<std::string>& args)
         auto form = std::make_unique<TForm1>(application, system, args);
         form->FormCreate();
         TForm2 overlay(application);
+        form->Form2 = &overlay;
         application.Run();
         form.reset();
     } catch (const std::exception& e) {

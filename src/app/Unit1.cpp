@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
+#include "controls/ControlRouting.h"
 #include "controls/HandlerGuard.h"
 #include "link/LinkProtocol.h"
 #include <stdexcept>
@@ -29,16 +30,18 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
       application_(application),
       system_(system),
       args_(std::move(args)) {
-    // 1. The window and its controls.
+    // 1. The window and all its controls.
     RegisterFormClass();
-    window_.reset(CreateWindowExA(WS_EX_DLGMODALFRAME, kFormClass, "USB Phone Control Panel",
-                                  WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 596,
-                                  326, application_.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr));
+    CreateFrame();
     if (!window_) throw std::runtime_error("Cannot create the main window");
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::WndProc));
+    CreateControls();
+    CreateTrayIcon();
     TimerDrvCheck.OnTimer = [this] { TimerDrvCheckTimer(); };
     TimerKeyRepeat.OnTimer = [this] { TimerKeyRepeatTimer(); };
+    TimerMouseUp.OnTimer = [this] { TimerMouseUpTimer(); };
+    TimerMin.OnTimer = [this] { TimerMinTimer(); };
     TimerDevChg.OnTimer = [this] { TimerDevChgTimer(); };
     application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
 
@@ -63,16 +66,33 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     ApplyLanguage(CurrentCharset());
     // 8. Where a tray menu opens before the first click.
     GetCursorPos(&TrayClickPos);
+    // 9. The volume track bars.
+    suiTrackBarVolRing->SetRange(0, 15);
+    suiTrackBarVolRing->SetPosition(0);
+    suiTrackBarVolRing->SetEnabled(true);
+    for (TsuiTrackBar* bar : {suiTrackBarVolOut.get(), suiTrackBarVolIn.get()}) {
+        bar->SetRange(0, 65535);
+        bar->SetPosition(0);
+        bar->SetEnabled(true);
+    }
     // 10. Nothing is known of the phone or Skype yet.
     UpdateVolumeGroup(false);
     UpdateSkypeGroup(false);
+    // 13. The website page first.
+    suiPageControl1->SetActivePageIndex(0);
     // 15. Tell a phone service that already runs that the panel is here.
     SendAttachBroadcast();
+    // 17. The web page fills its tab.
+    RECT page = suiTabSheetWeb->Bounds();
+    CppWebBrowser1->SetBounds(0, 0, 575, page.bottom - page.top);
 }
 
 TForm1::~TForm1() {
     GuardedCall([this] { FormDestroy(); });
     application_.OnMessage = nullptr;
+    application_.OnMinimize = nullptr;
+    application_.OnRestore = nullptr;
+    TrayIconSts.SetVisible(false);
     if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 
@@ -90,7 +110,7 @@ void TForm1::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     StopTone();
-    FileListBoxTest.SetDragDropFile(false);
+    FileListBoxTest->SetDragDropFile(false);
     if (ServiceWnd) SendDetachNotice();
     RemovePropA(application_.Handle(), kFormProperty);
 }
@@ -110,14 +130,8 @@ void TForm1::Close() {
 
 bool TForm1::FormClose() {
     if (ExitRequested) return true;
-    ShowWindow(window_.get(), SW_HIDE);
+    TrayMinimize();
     return false;
-}
-
-void TForm1::OpenMainWindow() {
-    TimerMin.Start();
-    ShowWindow(window_.get(), SW_SHOW);
-    SetForegroundWindow(window_.get());
 }
 
 void TForm1::HandleInstanceRequest(UINT msg, WPARAM wp, LPARAM lp) {
@@ -129,6 +143,8 @@ void TForm1::HandleInstanceRequest(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK TForm1::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    LRESULT routed = 0;
+    if (RouteControlMessage(hwnd, msg, wp, lp, routed)) return routed;
     std::optional<LRESULT> handled;
     // A handler that threw has been reported; its message is not handled twice.
     if (!GuardedCall([&] { handled = self->Dispatch(msg, wp, lp); })) return 0;
@@ -143,9 +159,13 @@ LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE) FormActivate();
+            break;
         default:
-            return DefWindowProcA(window_.get(), msg, wp, lp);
+            break;
     }
+    return DefWindowProcA(window_.get(), msg, wp, lp);
 }
 
 }  // namespace dorvane

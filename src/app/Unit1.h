@@ -9,14 +9,35 @@
 #include <string>
 #include <vector>
 #include "app/SystemInfo.h"
+#include <memory>
 #include "audio/Audiomixer.h"
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/CppWebBrowser.h"
+#include "controls/DirectoryListBox.h"
+#include "controls/DriveComboBox.h"
+#include "controls/Edit.h"
+#include "controls/GroupBox.h"
 #include "controls/Handles.h"
+#include "controls/Image.h"
+#include "controls/Label.h"
+#include "controls/MediaPlayer.h"
+#include "controls/PageControl.h"
+#include "controls/PopupMenu.h"
+#include "controls/ProgressBar.h"
+#include "controls/RadioButton.h"
+#include "controls/TabSheet.h"
 #include "controls/Timer.h"
+#include "controls/TrackBar.h"
+#include "controls/TrayIcon.h"
+#include "controls/URLLabel.h"
 #include "ring/Filelistboxdragdrop.h"
 
 namespace dorvane {
 
 class TApplication;
+class TForm2;
 
 class TForm1 {
 public:
@@ -44,13 +65,47 @@ public:
     bool FormClose();
     void HandleInstanceRequest(UINT msg, WPARAM wp, LPARAM lp);
 
+    // --- Frame, pages, showing and hiding (app/Unit1.cpp, app/Unit1Layout.cpp)
+    std::unique_ptr<TsuiPageControl> suiPageControl1;
+    std::unique_ptr<TsuiTabSheet> suiTabSheetUrl, suiTabSheetRing, suiTabSheetAudio, suiTabSheetWeb;
+    std::unique_ptr<TImage> ImageHint;
+    std::unique_ptr<TsuiButton> suiButtonShowHint;
+    void CreateControls();
+    // Every control of the window, in the order the window made them.
+    const std::vector<TControl*>& Components() const { return components_; }
+    void suiPageControl1Change();
+    void suiButtonShowHintClick();
+    void FormActivate();
+    bool ForceForeground(HWND window);
+    void TimerMinTimer();
+
     // --- Tray presence and status overlay (app/TrayPresence.cpp)
-    int TrayImage = -1;
+    TTrayIcon TrayIconSts;
+    TsuiPopupMenu suiPopupMenuTrayIcon;
+    TMenuItem* ItemSetup = nullptr;
+    TMenuItem* ItemLanguage = nullptr;
+    TMenuItem* ItemBar1 = nullptr;
+    TMenuItem* ItemExit = nullptr;
+    TMenuItem* ItemLanguageItems[24] = {};  // ItemLanguageEng ... ItemLanguageTur
+    TForm2* Form2 = nullptr;                // the status overlay, once it exists
     POINT TrayClickPos{0, 0};
+    int TrayImage() const { return TrayIconSts.ImageIndex(); }
+    void CreateTrayIcon();
     void SetTrayImage(int image);
     void UpdateTrayIcon();
     void UpdateOverlay(bool show);
     void ApplicationEvents1Message(const MSG& msg);
+    void TrayMinimize();
+    void TrayRestore();
+    void TrayIconStsMinimize();
+    void TrayIconStsRestore();
+    void TrayIconStsMouseUp(TTrayIcon::MouseButton button, POINT screen);
+    void TimerMouseUpTimer();
+    void PopupTrayMenu(POINT at);
+    // Opens the tray menu; tests replace it to see where the menu would open.
+    std::function<void(POINT at)> OpenTrayMenu;
+    void suiPopupMenuTrayIconPopup();
+    void ItemSetupClick();
 
     // --- Service link (link/)
     UINT WM_DeviceChange = 0;  // "winmm_devicechange"
@@ -82,6 +137,16 @@ public:
 
     // --- Audio devices: mixer, volume page, Skype devices (audio/)
     TAudioMixer AudioMixerUsb;
+    std::unique_ptr<TsuiGroupBox> suiGroupBoxVol, suiGroupBoxSkype;
+    std::unique_ptr<TLabel> LabelVolOut, LabelVolIn, LabelVolRing;
+    std::unique_ptr<TImage> ImageVolOutMin, ImageVolOutMax, ImageVolInMin, ImageVolInMax, ImageVolRingMin,
+        ImageVolRingMax;
+    std::unique_ptr<TsuiTrackBar> suiTrackBarVolOut, suiTrackBarVolIn, suiTrackBarVolRing;
+    std::unique_ptr<TsuiCheckBox> suiCheckBoxVolOut, suiCheckBoxVolIn;
+    std::unique_ptr<TLabel> LabelSkypeOut, LabelSkypeIn, LabelSysAudioOut;
+    std::unique_ptr<TsuiComboBox> suiComboBoxSkypeOut, suiComboBoxSkypeIn;
+    std::unique_ptr<TsuiButton> suiButtonSysAudioOut;
+    void CreateAudioPage();
     void UpdateVolumeGroup(bool device_present);
     void TimerDevChgTimer();
     void UpdateSkypeGroup(bool skype_present);
@@ -92,22 +157,50 @@ public:
     bool Ringing = false;
     int RingCountdown = 4;
     bool RingToneSendPending = true;
-    TFileListBoxDragDrop FileListBoxTest;
+    std::unique_ptr<TDriveComboBox> suiDriveComboBoxTest;
+    std::unique_ptr<TDirectoryListBox> DirectoryListBoxTest;
+    std::unique_ptr<TFileListBoxDragDrop> FileListBoxTest;
+    std::unique_ptr<TLabel> LabelRingStr, LabelRingPath, LabelRingTone;
+    std::unique_ptr<TsuiButton> suiButtonDefault;
+    std::unique_ptr<TMediaPlayer> MediaPlayerTest;
+    std::unique_ptr<TsuiProgressBar> suiProgressBarCopy;
+    void CreateRingPage();
     void SendSkypeRingTone();
     void UpdateRinging(uint8_t call_state);
     void EndRinging();
     void StopTone();
 
+    // --- Website shortcuts and the embedded web page (web/)
+    std::unique_ptr<TLabel> LabelWeb[5];
+    std::unique_ptr<TsuiRadioButton> suiRadioButtonWeb[5];
+    std::unique_ptr<TsuiURLLabel> suiURLLabelWeb[5];
+    std::unique_ptr<TLabel> LabelWebName, LabelWebAddr;
+    std::unique_ptr<TsuiEdit> suiEditWebName, suiEditWebAddr;
+    std::unique_ptr<TsuiButton> suiButtonWebSave;
+    std::unique_ptr<TCppWebBrowser> CppWebBrowser1;
+    void CreateWebPage();
+    void CreateBrowserPage();
+
     // --- Languages (i18n/)
     int CurrentLanguage = 0;
     int SystemLanguage = 0;
     void ChooseLanguage();
+    void SelectLanguage(int language);
+    void ItemLanguageEngClick(TMenuItem& item);
     void ApplyLanguage(BYTE charset);
     BYTE CurrentCharset() const;
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT FrameProc(UINT msg, WPARAM wp, LPARAM lp);
+    void CreateFrame();
+    // Records a control in the window's component order and hands it back.
+    template <typename T>
+    T& Own(std::unique_ptr<T>& slot, std::unique_ptr<T> control) {
+        slot = std::move(control);
+        components_.push_back(slot.get());
+        return *slot;
+    }
     // Runs a handled message's work, then releases the sender with 1.
     template <typename Work>
     LRESULT HandledThenReply(Work&& work);
@@ -117,6 +210,8 @@ private:
     std::vector<std::string> args_;
     WindowHandle window_;
     bool destroyed_ = false;
+    bool shown_before_ = false;
+    std::vector<TControl*> components_;
 };
 
 }  // namespace dorvane

@@ -1,29 +1,61 @@
 #include "app/Unit2.h"
 #include "app/Application.h"
+#include "app/Artwork.h"
+#include "controls/ControlRouting.h"
 #include <stdexcept>
 
 namespace dorvane {
 namespace {
 constexpr char kOverlayClass[] = "TForm2";
+constexpr int kWidth = 100;
+constexpr int kHeight = 32;
+
+LRESULT CALLBACK OverlayProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT routed = 0;
+    if (RouteControlMessage(hwnd, msg, wp, lp, routed)) return routed;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
 
 void RegisterOverlayClass() {
     static const bool registered = [] {
         WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpfnWndProc = OverlayProc;
         wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         wc.lpszClassName = kOverlayClass;
         return RegisterClassA(&wc) != 0;
     }();
     (void)registered;
 }
+
+// Layered windows arrived with Windows 2000; looked up at run time so the
+// program still starts where user32 lacks them.
+void MakeBlackSeeThrough(HWND window) {
+    using SetLayered = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    auto set_layered = reinterpret_cast<SetLayered>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetLayeredWindowAttributes")));
+    if (!set_layered) return;
+    SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    set_layered(window, RGB(0, 0, 0), 255, LWA_COLORKEY);
+}
 }  // namespace
 
 TForm2::TForm2(TApplication& application) {
     RegisterOverlayClass();
-    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kOverlayClass, "", WS_POPUP, 0, 0, 100, 32,
+    // Placed once, in the bottom-right corner of the work area.
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = (work.right - work.left) - kWidth;
+    const int top = (work.bottom - work.top) - kHeight;
+    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kOverlayClass, "", WS_POPUP, left, top, kWidth, kHeight,
                                   application.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!window_) throw std::runtime_error("Cannot create the status overlay");
+    MakeBlackSeeThrough(window_.get());
+    Image1 = std::make_unique<TImage>(window_.get(), "Image1", 8, 0, 84, 32);
+    Image1->SetBitmap(GdiObject(BitmapFromPicture(LockedKeyboardPicture(), 0x000000)));
 }
+
+TForm2::~TForm2() { Image1.reset(); }
 
 }  // namespace dorvane

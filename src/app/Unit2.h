@@ -1,8 +1,11 @@
 // TForm2, the status overlay: a small borderless window in the bottom-right
-// corner that shows while keyboard typing is locked.
+// corner of the work area that shows while keyboard typing is locked. Black
+// is its see-through colour, so only the picture shows.
 #pragma once
 #include <windows.h>
+#include <memory>
 #include "controls/Handles.h"
+#include "controls/Image.h"
 
 namespace dorvane {
 
@@ -11,8 +14,14 @@ class TApplication;
 class TForm2 {
 public:
     explicit TForm2(TApplication& application);
+    ~TForm2();
+    TForm2(const TForm2&) = delete;
+    TForm2& operator=(const TForm2&) = delete;
+
     HWND Handle() const { return window_.get(); }
     bool Visible() const { return IsWindowVisible(window_.get()) != FALSE; }
+
+    std::unique_ptr<TImage> Image1;
 
 private:
     WindowHandle window_;

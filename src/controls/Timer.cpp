@@ -35,6 +35,7 @@ TTimer::~TTimer() {
 }
 
 void TTimer::Arm() {
+    ++start_count_;
     if (window_ && interval_ > 0) SetTimer(window_.get(), kTimerId, interval_, nullptr);
 }
 

@@ -30,6 +30,10 @@ public:
 
     std::function<void()> OnTimer;
 
+    // How often the timer has been started (a restart counts): tells a test
+    // whether a running timer was restarted.
+    unsigned StartCount() const { return start_count_; }
+
     // The window that receives WM_TIMER (for tests that look at it).
     HWND Handle() const { return window_.get(); }
 
@@ -41,6 +45,7 @@ private:
     WindowHandle window_;
     UINT interval_;
     bool enabled_ = false;
+    unsigned start_count_ = 0;
 };
 
 }  // namespace dorvane

@@ -5,6 +5,13 @@ namespace dorvane {
 
 void TForm1::ChooseLanguage() {}
 
+void TForm1::SelectLanguage(int) {}
+
+void TForm1::ItemLanguageEngClick(TMenuItem& item) {
+    TimerMin.RestartIfRunning();
+    SelectLanguage(static_cast<int>(item.Tag()));
+}
+
 void TForm1::ApplyLanguage(BYTE) {}
 
 BYTE TForm1::CurrentCharset() const { return DEFAULT_CHARSET; }

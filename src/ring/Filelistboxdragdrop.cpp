@@ -5,12 +5,7 @@ namespace dorvane {
 
 void TFileListBoxDragDrop::SetDragDropFile(bool accept) {
     accept_ = accept;
-    if (window_) DragAcceptFiles(window_, accept ? TRUE : FALSE);
-}
-
-void TFileListBoxDragDrop::SetHandle(HWND window) {
-    window_ = window;
-    if (window_) DragAcceptFiles(window_, accept_ ? TRUE : FALSE);
+    if (Handle()) DragAcceptFiles(Handle(), accept ? TRUE : FALSE);
 }
 
 }  // namespace dorvane

@@ -1,22 +1,20 @@
-// TFileListBoxDragDrop: the ring tone file list that takes sound files
-// dropped from the shell, while the ring page is the active page.
+// TFileListBoxDragDrop: the ring tone file list, which also takes sound files
+// dropped from the shell while the ring page is the active page.
 #pragma once
 #include <windows.h>
+#include "controls/FileListBox.h"
 
 namespace dorvane {
 
-class TFileListBoxDragDrop {
+class TFileListBoxDragDrop : public TFileListBox {
 public:
+    using TFileListBox::TFileListBox;
+
     // Accept dropped files or stop accepting them.
     void SetDragDropFile(bool accept);
     bool DragDropFile() const { return accept_; }
 
-    // The list's window, once it has one; drops are registered on it.
-    void SetHandle(HWND window);
-    HWND Handle() const { return window_; }
-
 private:
-    HWND window_ = nullptr;
     bool accept_ = false;
 };
 

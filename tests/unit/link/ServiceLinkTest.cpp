@@ -29,7 +29,7 @@ TEST_F(ServiceLinkTest, StartsWaitingWithTheWatchdogRunningAndBroadcastsAttach) 
     EXPECT_EQ(form->TimerDrvCheck.Interval(), 3000u);
     EXPECT_FALSE(form->TimerKeyRepeat.Enabled());
     EXPECT_FALSE(form->TimerDevChg.Enabled());
-    EXPECT_EQ(form->TrayImage, 0);
+    EXPECT_EQ(form->TrayImage(), 0);
 
     auto attaches = service.MessagesOf(Attach());
     ASSERT_EQ(attaches.size(), 1u);
@@ -86,21 +86,21 @@ TEST_F(ServiceLinkTest, StatusUpdateStoresTheWordsAndSetsTheTrayImage) {
     EXPECT_EQ(PhoneEvent(service, kDeviceBit, MakeKeyEvent(0xFF, 0, 0)), 1);
     EXPECT_EQ(form->StatusWord, kDeviceBit);
     EXPECT_EQ(form->KeyEvent, kStatusOnly);
-    EXPECT_EQ(form->TrayImage, 1);
+    EXPECT_EQ(form->TrayImage(), 1);
 
     PhoneEvent(service, kDeviceBit | kSkypeBit, MakeKeyEvent(0xFF, 3, 1));
-    EXPECT_EQ(form->TrayImage, 2);
+    EXPECT_EQ(form->TrayImage(), 2);
     EXPECT_EQ(form->KeyEvent, 0x010003FFu);
 
     PhoneEvent(service, kKeyboardLockBit, MakeKeyEvent(0xFF, 3, 0));
-    EXPECT_EQ(form->TrayImage, 0);
+    EXPECT_EQ(form->TrayImage(), 0);
     EXPECT_FALSE(form->TimerKeyRepeat.Enabled());
 }
 
 TEST_F(ServiceLinkTest, KeyReportWithoutTheDeviceBitOnlyStoresTheWords) {
     MakeForm();
     PhoneEvent(service, kDeviceBit, MakeKeyEvent(0xFF, 2, 0));
-    ASSERT_EQ(form->TrayImage, 2);
+    ASSERT_EQ(form->TrayImage(), 2);
     form->TimerDrvCheck.Stop();
 
     PhoneEvent(service, kSkypeBit, MakeKeyEvent(36, 0, 0));
@@ -110,7 +110,7 @@ TEST_F(ServiceLinkTest, KeyReportWithoutTheDeviceBitOnlyStoresTheWords) {
     EXPECT_EQ(form->HeldKey, 0);
     EXPECT_EQ(form->PrevKey, 0);
     EXPECT_FALSE(form->TimerKeyRepeat.Enabled());
-    EXPECT_EQ(form->TrayImage, 2);
+    EXPECT_EQ(form->TrayImage(), 2);
 }
 
 TEST_F(ServiceLinkTest, KeyReportsRunTheRepeatTimerWhileAKeyIsHeld) {
@@ -131,13 +131,13 @@ TEST_F(ServiceLinkTest, WatchdogTakesTheLinkDownAndKeepsWhatWasStored) {
     MakeForm();
     Discover(service);
     PhoneEvent(service, kDeviceBit | kKeyboardLockBit, MakeKeyEvent(0xFF, 1, 0));
-    ASSERT_EQ(form->TrayImage, 2);
+    ASSERT_EQ(form->TrayImage(), 2);
 
     form->TimerDrvCheckTimer();
     EXPECT_EQ(form->ServiceWnd, nullptr);
     EXPECT_EQ(form->SavedServiceWnd, service.Handle());
     EXPECT_FALSE(form->TimerDrvCheck.Enabled());
-    EXPECT_EQ(form->TrayImage, 0);
+    EXPECT_EQ(form->TrayImage(), 0);
     EXPECT_EQ(form->StatusWord, kDeviceBit | kKeyboardLockBit);
     EXPECT_EQ(form->KeyEvent, MakeKeyEvent(0xFF, 1, 0));
     EXPECT_FALSE(form->ExitRequested);

@@ -1,0 +1,61 @@
+// The main window's frame, its page control and the hidden hint controls.
+// Each page's controls are laid out in the room of the page's subsystem.
+#include "app/Unit1.h"
+#include "app/Application.h"
+#include "controls/ControlRouting.h"
+
+namespace dorvane {
+namespace {
+constexpr int kClientWidth = 590;
+constexpr int kClientHeight = 297;
+}  // namespace
+
+void TForm1::CreateControls() {
+    suiPageControl1 = std::make_unique<TsuiPageControl>(Handle(), "suiPageControl1", 4, 8, 581, 285);
+    components_.push_back(suiPageControl1.get());
+    Own(suiTabSheetUrl, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetUrl"));
+    Own(suiTabSheetRing, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetRing"));
+    Own(suiTabSheetAudio, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetAudio"));
+    Own(suiTabSheetWeb, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetWeb"));
+
+    CreateWebPage();
+    CreateRingPage();
+    CreateAudioPage();
+    CreateBrowserPage();
+
+    // Nothing shows these two; they stay hidden and the button disabled.
+    auto& hint = Own(ImageHint, std::make_unique<TImage>(Handle(), "ImageHint", 8, 30, 200, 260));
+    hint.SetVisible(false);
+    auto& hint_button =
+        Own(suiButtonShowHint, std::make_unique<TsuiButton>(Handle(), "suiButtonShowHint", 440, 8, 40, 17, ">>"));
+    hint_button.SetVisible(false);
+    hint_button.SetEnabled(false);
+    hint_button.OnClick = [this] { suiButtonShowHintClick(); };
+
+    // The window's own font, for every control until a language applies its own.
+    const FontDesc form_font{"MS Sans Serif", -11, DEFAULT_CHARSET};
+    for (TControl* control : components_) control->ApplySharedFont(form_font);
+
+    suiPageControl1->OnChange = [this] { suiPageControl1Change(); };
+}
+
+void TForm1::CreateFrame() {
+    // A fixed dialog frame with a close box only; the client area is fixed in
+    // pixels, whatever the screen's font size.
+    const DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, ex_style);
+    window_.reset(CreateWindowExA(ex_style, "TForm1", "", style, 0, 0, frame.right - frame.left,
+                                  frame.bottom - frame.top, application_.Handle(), nullptr,
+                                  GetModuleHandleA(nullptr), nullptr));
+}
+
+void TForm1::suiPageControl1Change() {
+    // Dropped files are taken only while the ring page shows.
+    FileListBoxTest->SetDragDropFile(suiPageControl1->ActivePageIndex() == 1);
+}
+
+void TForm1::suiButtonShowHintClick() {}
+
+}  // namespace dorvane

@@ -1,0 +1,35 @@
+// The website page: five shortcut rows, the name and address fields and the
+// save button; and the web page tab with its browser control.
+#include "app/Unit1.h"
+
+namespace dorvane {
+
+void TForm1::CreateWebPage() {
+    HWND page = suiTabSheetUrl->Handle();
+    for (int n = 0; n < 5; ++n) {
+        auto& number = Own(LabelWeb[n], std::make_unique<TLabel>(page, "LabelWeb" + std::to_string(n), 4, 20 + 32 * n,
+                                                                 24, 16, std::to_string(n + 1),
+                                                                 TLabel::Alignment::Center));
+        number.SetFont(FontDesc{"MS Sans Serif", -11, DEFAULT_CHARSET, true});
+        auto& radio = Own(suiRadioButtonWeb[n],
+                          std::make_unique<TsuiRadioButton>(page, "suiRadioButtonWeb" + std::to_string(n), 32,
+                                                            16 + 32 * n, 20, 20));
+        radio.SetTabStop(false);
+        auto& link = Own(suiURLLabelWeb[n], std::make_unique<TsuiURLLabel>(page, "suiURLLabelWeb" + std::to_string(n),
+                                                                           56, 20 + 32 * n, 500, 16));
+        link.SetEnabled(false);
+    }
+    Own(LabelWebName, std::make_unique<TLabel>(page, "LabelWebName", 2, 200, 60, 16));
+    Own(suiEditWebName, std::make_unique<TsuiEdit>(page, "suiEditWebName", 72, 200, 433, 21));
+    Own(LabelWebAddr, std::make_unique<TLabel>(page, "LabelWebAddr", 2, 232, 60, 16));
+    Own(suiEditWebAddr, std::make_unique<TsuiEdit>(page, "suiEditWebAddr", 72, 232, 433, 21));
+    auto& save = Own(suiButtonWebSave, std::make_unique<TsuiButton>(page, "suiButtonWebSave", 512, 200, 56, 53));
+    save.SetEnabled(false);
+}
+
+void TForm1::CreateBrowserPage() {
+    // As tall as the page once the page control has laid its pages out.
+    Own(CppWebBrowser1, std::make_unique<TCppWebBrowser>(suiTabSheetWeb->Handle(), "CppWebBrowser1", 0, 0, 575, 260));
+}
+
+}  // namespace dorvane
