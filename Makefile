@@ -38,6 +38,7 @@ run: build
 	scripts/session scripts/run-demo $(if $(ONCE),--once,)
 
 bench: build
+	cmake --build $(BUILD64) -j $(JOBS) --target benchmarks
 	scripts/session scripts/run-bench $(BUILD64)
 
 clean:
