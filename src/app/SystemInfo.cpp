@@ -15,6 +15,8 @@ SystemInfo SystemInfo::FromPlatform() {
     version.dwOSVersionInfoSize = sizeof version;
     if (GetVersionExA(&version)) info.VersionClass = VersionClassOf(version.dwMajorVersion, version.dwMinorVersion);
     info.SystemLanguage = GetSystemDefaultLangID();
+    info.LiveSystemLanguage = true;
+    info.AnsiCodePage = 0;
 
     char buffer[MAX_PATH + 1] = {};
     UINT n = GetSystemDirectoryA(buffer, MAX_PATH);

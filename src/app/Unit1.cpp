@@ -43,6 +43,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     TimerMouseUp.OnTimer = [this] { TimerMouseUpTimer(); };
     TimerMin.OnTimer = [this] { TimerMinTimer(); };
     TimerDevChg.OnTimer = [this] { TimerDevChgTimer(); };
+    suiTrackBarVolRing->OnChange = [this] { suiTrackBarVolRingChange(); };
     application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
 
     // 2. The link messages, before anything that can receive them.
@@ -67,14 +68,9 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     // 8. Where a tray menu opens before the first click.
     GetCursorPos(&TrayClickPos);
     // 9. The volume track bars.
-    suiTrackBarVolRing->SetRange(0, 15);
-    suiTrackBarVolRing->SetPosition(0);
-    suiTrackBarVolRing->SetEnabled(true);
-    for (TsuiTrackBar* bar : {suiTrackBarVolOut.get(), suiTrackBarVolIn.get()}) {
-        bar->SetRange(0, 65535);
-        bar->SetPosition(0);
-        bar->SetEnabled(true);
-    }
+    GuardedSetBar(*suiTrackBarVolRing, 0, 1, 0, 15);
+    GuardedSetBar(*suiTrackBarVolOut, 0, 1, 0, 65535);
+    GuardedSetBar(*suiTrackBarVolIn, 0, 1, 0, 65535);
     // 10. Nothing is known of the phone or Skype yet.
     UpdateVolumeGroup(false);
     UpdateSkypeGroup(false);

@@ -33,6 +33,7 @@
 #include "controls/TrayIcon.h"
 #include "controls/URLLabel.h"
 #include "ring/Filelistboxdragdrop.h"
+#include "settings/SettingsStore.h"
 
 namespace dorvane {
 
@@ -171,6 +172,7 @@ public:
     void StopTone();
 
     // --- Website shortcuts and the embedded web page (web/)
+    std::string WebPageCaption = "Skype";
     std::unique_ptr<TLabel> LabelWeb[5];
     std::unique_ptr<TsuiRadioButton> suiRadioButtonWeb[5];
     std::unique_ptr<TsuiURLLabel> suiURLLabelWeb[5];
@@ -181,14 +183,32 @@ public:
     void CreateWebPage();
     void CreateBrowserPage();
 
-    // --- Languages (i18n/)
+    // --- Settings (settings/, and the volume page's guarded setters in audio/)
+    SettingsStore Settings;
+    bool ChangeGuard = false;
+    void ReadRingTone();
+    void WriteRingTone();
+    void GuardedSetBar(TsuiTrackBar& bar, int position, int enabled, int min, int max);
+    void GuardedSetBox(TsuiCheckBox& box, int checked, int enabled);
+    void suiTrackBarVolRingChange();
+
+    // --- Languages, texts and fonts (i18n/)
     int CurrentLanguage = 0;
     int SystemLanguage = 0;
+    std::string DefaultDeviceText;
     void ChooseLanguage();
     void SelectLanguage(int language);
     void ItemLanguageEngClick(TMenuItem& item);
     void ApplyLanguage(BYTE charset);
+    void ApplyTexts();
     BYTE CurrentCharset() const;
+    // Entry `entry` of the language table as 8-bit text; -1 is the current language.
+    std::string LanguageText(unsigned entry, int language = -1) const;
+    // The texts of the tray menu and hint: the system language or English.
+    std::string MenuText(unsigned entry) const;
+    // Controls that show the system's or the user's text, not the table's.
+    bool IsSystemCharsetControl(const TControl* control) const;
+    void FillSkypeLists();
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -5,6 +5,8 @@ namespace dorvane {
 
 void TForm1::UpdateSkypeGroup(bool) {}
 
+void TForm1::FillSkypeLists() {}
+
 void TForm1::ApplySkypeDeviceReply(const std::string&, const char*, SkypeList) {}
 
 }  // namespace dorvane

@@ -74,7 +74,13 @@ bool KeypadWindow::Create() {
     RECT frame{0, 0, 430, 220};
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRect(&frame, style, FALSE);
-    window_.reset(CreateWindowExA(0, kKeypadClass, "Phone service simulator", style, CW_USEDEFAULT, CW_USEDEFAULT,
+    // Bottom left of the work area: clear of the tray (top left without a
+    // window manager) and of the panel's overlay (bottom right).
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + 8;
+    const int top = work.bottom - (frame.bottom - frame.top) - 8;
+    window_.reset(CreateWindowExA(0, kKeypadClass, "Phone service simulator", style, left, top,
                                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                                   this));
     if (!window_) return false;
