@@ -7,11 +7,13 @@ namespace dorvane {
 namespace {
 constexpr char kControlProperty[] = "DorvaneControl";
 constexpr char kContainerClass[] = "DorvaneContainer";
+constexpr wchar_t kContainerClassW[] = L"DorvaneContainer";
 
 LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // Until the control object subclasses the window (right after creation)
-    // the container behaves as a plain window.
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    // the container behaves as a plain window. A Unicode one: its caption is
+    // set in UTF-16 and must not pass through the ANSI code page.
+    return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 HFONT InheritedFont(HWND parent) {
@@ -31,13 +33,13 @@ void EnsureCommonControls() {
 
 const char* ContainerWindowClass() {
     static const bool registered = [] {
-        WNDCLASSA wc{};
+        WNDCLASSW wc{};
         wc.lpfnWndProc = ContainerProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kContainerClass;
-        return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        wc.lpszClassName = kContainerClassW;
+        return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     (void)registered;
     return kContainerClass;
@@ -53,7 +55,7 @@ TControl::~TControl() {
     HWND window = window_.release();
     if (window) {
         RemovePropA(window, kControlProperty);
-        if (original_) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+        if (original_) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
         if (IsWindow(window)) DestroyWindow(window);
     }
 }
@@ -65,15 +67,19 @@ TControl* TControl::FromHandle(HWND window) {
 
 bool TControl::CreateHandle(const char* window_class, const std::string& text, DWORD style,
                             DWORD ex_style, int x, int y, int width, int height) {
-    HWND window = CreateWindowExA(ex_style, window_class, text.c_str(), style | WS_CHILD, x, y,
-                                  width, height, parent_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExA(ex_style, window_class, "", style | WS_CHILD, x, y, width, height, parent_,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!window) return false;
     window_.reset(window);
     SetPropA(window, kControlProperty, this);
+    // A Unicode window: its 8-bit captions are turned into UTF-16 here, in the
+    // code page of the control's font, so a text in another language's code
+    // page shows right when the font carries that language's character set.
     original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::ControlProc)));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::ControlProc)));
     // A copy of the parent's font: the parent may drop its own font later.
     SetFont(DescribeFont(InheritedFont(parent_)));
+    if (!text.empty()) TControl::SetCaption(text);
     return true;
 }
 
@@ -81,24 +87,24 @@ void TControl::Detach() {
     HWND window = window_.release();
     if (!window) return;
     RemovePropA(window, kControlProperty);
-    if (original_) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    if (original_) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
 }
 
 LRESULT TControl::CallOriginal(UINT msg, WPARAM wp, LPARAM lp) {
     HWND window = window_.get();
-    if (!original_) return DefWindowProcA(window, msg, wp, lp);
-    return CallWindowProcA(original_, window, msg, wp, lp);
+    if (!original_) return DefWindowProcW(window, msg, wp, lp);
+    return CallWindowProcW(original_, window, msg, wp, lp);
 }
 
 LRESULT CALLBACK TControl::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     TControl* self = FromHandle(hwnd);
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         // The window goes away under the object (its parent was destroyed):
         // the object lives on without a handle.
         WNDPROC original = self->original_;
         self->Detach();
-        return original ? CallWindowProcA(original, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+        return original ? CallWindowProcW(original, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
     }
     LRESULT result = 0;
     if (RouteControlMessage(hwnd, msg, wp, lp, result)) return result;
@@ -111,17 +117,27 @@ LRESULT CALLBACK TControl::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 bool TControl::WndProc(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 bool TControl::Notify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-std::string TControl::Caption() const {
+std::wstring TControl::CaptionWide() const {
     if (!Handle()) return {};
-    const int length = GetWindowTextLengthA(Handle());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(Handle(), text.data(), length + 1);
+    const int length = GetWindowTextLengthW(Handle());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(Handle(), text.data(), length + 1);
     text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     return text;
 }
 
+std::string TControl::Caption() const { return NarrowText(CaptionWide(), CodePageOfFont(font_)); }
+
 void TControl::SetCaption(const std::string& text) {
-    if (Handle()) SetWindowTextA(Handle(), text.c_str());
+    caption_ = text;
+    if (Handle()) SetWindowTextW(Handle(), WidenText(text, CodePageOfFont(font_)).c_str());
+}
+
+void TControl::ReencodeCaption(UINT old_code_page) {
+    // A caption the program set is 8-bit text: shown anew in the new font's
+    // code page. Text the user typed is left as it is.
+    if (caption_.empty() || old_code_page == CodePageOfFont(font_)) return;
+    SetCaption(caption_);
 }
 
 bool TControl::Enabled() const { return Handle() && IsWindowEnabled(Handle()); }
@@ -184,21 +200,25 @@ void TControl::SetTabStop(bool tab_stop) {
 
 void TControl::SetFont(HFONT font) {
     if (!font) return;
+    const UINT old_code_page = CodePageOfFont(font_);
     font_ = font;
     if (Handle()) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     // The old own font is released only once the window no longer uses it.
     own_font_object_.reset();
     FontChanged();
+    ReencodeCaption(old_code_page);
 }
 
 bool TControl::SetFont(const FontDesc& desc) {
     GdiObject font = CreateFontFor(desc);
     if (!font) return false;
     HFONT handle = static_cast<HFONT>(font.get());
+    const UINT old_code_page = CodePageOfFont(font_);
     font_ = handle;
     if (Handle()) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
     own_font_object_ = std::move(font);
     FontChanged();
+    ReencodeCaption(old_code_page);
     return true;
 }
 

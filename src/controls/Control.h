@@ -37,7 +37,9 @@ public:
     HWND Handle() const { return window_.get(); }
     const std::string& Name() const { return name_; }
 
+    // The caption as 8-bit text in the code page of the control's font.
     std::string Caption() const;
+    std::wstring CaptionWide() const;
     virtual void SetCaption(const std::string& text);
 
     bool Enabled() const;
@@ -109,7 +111,10 @@ private:
     HWND parent_;
     std::string name_;
     WindowHandle window_;
+    void ReencodeCaption(UINT old_code_page);
+
     WNDPROC original_ = nullptr;
+    std::string caption_;
     HFONT font_ = nullptr;
     GdiObject own_font_object_;
     bool own_font_ = false;

@@ -26,4 +26,15 @@ GdiObject CreateFontFor(const FontDesc& desc);
 // What a font handle describes (face, height, charset, weight, underline).
 FontDesc DescribeFont(HFONT font);
 
+// The code page in which 8-bit text shown in a font of this character set
+// is written: the system's ANSI code page for the ANSI and default sets,
+// the set's own code page otherwise (949 for Hangeul, 950 for Big5, ...).
+UINT CodePageOfCharset(BYTE charset);
+UINT CodePageOfFont(HFONT font);
+
+// 8-bit text in a code page to UTF-16 and back; a code page that cannot
+// convert gives an empty text.
+std::wstring WidenText(const std::string& text, UINT code_page);
+std::string NarrowText(const std::wstring& text, UINT code_page);
+
 }  // namespace dorvane

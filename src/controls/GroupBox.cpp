@@ -9,16 +9,16 @@ TsuiGroupBox::TsuiGroupBox(HWND parent, std::string name, int x, int y, int widt
     TControl::SetCaption(caption);
     // The frame lies under every control of the group and clips them out, so
     // it never paints over them.
-    frame_.reset(CreateWindowExA(0, "BUTTON", caption.c_str(),
+    frame_.reset(CreateWindowExW(0, L"BUTTON", WidenText(caption, CodePageOfFont(Font())).c_str(),
                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0, width,
-                                 height, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr));
+                                 height, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
     SetWindowPos(frame_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     FontChanged();
 }
 
 void TsuiGroupBox::SetCaption(const std::string& text) {
     TControl::SetCaption(text);
-    if (frame_) SetWindowTextA(frame_.get(), text.c_str());
+    if (frame_) SetWindowTextW(frame_.get(), CaptionWide().c_str());
 }
 
 void TsuiGroupBox::FontChanged() {

@@ -40,11 +40,11 @@ RECT TsuiPageControl::PageRect() const {
 void TsuiPageControl::InsertPage(TsuiTabSheet& page) {
     pages_.push_back(&page);
     if (tabs_) {
-        std::string caption = page.Caption();
-        TCITEMA item{};
+        std::wstring caption = page.CaptionWide();
+        TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
-        SendMessageA(tabs_.get(), TCM_INSERTITEMA, pages_.size() - 1, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(tabs_.get(), TCM_INSERTITEMW, pages_.size() - 1, reinterpret_cast<LPARAM>(&item));
         // The strip selects its first tab by itself; no page is active yet.
         if (active_ < 0) SendMessageA(tabs_.get(), TCM_SETCURSEL, static_cast<WPARAM>(-1), 0);
         // The strip lies under the pages and clips them out.
@@ -67,11 +67,12 @@ void TsuiPageControl::RemovePage(TsuiTabSheet& page) {
 void TsuiPageControl::UpdateTab(TsuiTabSheet& page) {
     const int index = IndexOf(&page);
     if (index < 0 || !tabs_) return;
-    std::string caption = page.Caption();
-    TCITEMA item{};
+    // The sheet's caption in the code page of the sheet's own font.
+    std::wstring caption = page.CaptionWide();
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
-    SendMessageA(tabs_.get(), TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(tabs_.get(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     LayOut();
 }
 
