@@ -1,24 +1,10 @@
 #include "app/Application.h"
+#include "controls/WindowClass.h"
 #include "app/ErrorReport.h"
 #include "controls/HandlerGuard.h"
 #include <stdexcept>
 
 namespace dorvane {
-namespace {
-void RegisterApplicationClass() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kApplicationClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-}
-}  // namespace
-
 TApplication::TApplication() {
     ShowErrorBox = [this](const std::string& text, const std::string& caption) {
         MessageBoxA(Handle(), text.c_str(), caption.c_str(), MB_ICONERROR | MB_OK);
@@ -33,7 +19,7 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {
     if (window_) return;
-    RegisterApplicationClass();
+    RegisterWindowClass({kApplicationClass, DefWindowProcA, nullptr, true, true});
     // A zero-size captioned popup that is never shown: it owns the main window
     // and the overlay, and a later start finds it by class and title.
     window_.reset(CreateWindowExA(0, kApplicationClass, title_.c_str(),

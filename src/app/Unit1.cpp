@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "controls/WindowClass.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "controls/ControlRouting.h"
@@ -9,20 +10,6 @@
 namespace dorvane {
 namespace {
 constexpr char kFormClass[] = "TForm1";
-
-void RegisterFormClass() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kFormClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-}
 }  // namespace
 
 TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args)
@@ -31,7 +18,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
       system_(system),
       args_(std::move(args)) {
     // 1. The window and all its controls.
-    RegisterFormClass();
+    RegisterWindowClass({kFormClass, DefWindowProcA, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), true, true});
     CreateFrame();
     if (!window_) throw std::runtime_error("Cannot create the main window");
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

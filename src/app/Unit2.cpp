@@ -1,4 +1,5 @@
 #include "app/Unit2.h"
+#include "controls/WindowClass.h"
 #include "app/Application.h"
 #include "app/Artwork.h"
 #include "controls/ControlRouting.h"
@@ -16,18 +17,6 @@ LRESULT CALLBACK OverlayProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-void RegisterOverlayClass() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = OverlayProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        wc.lpszClassName = kOverlayClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-}
 
 // Layered windows arrived with Windows 2000; looked up at run time so the
 // program still starts where user32 lacks them.
@@ -42,7 +31,7 @@ void MakeBlackSeeThrough(HWND window) {
 }  // namespace
 
 TForm2::TForm2(TApplication& application) {
-    RegisterOverlayClass();
+    RegisterWindowClass({kOverlayClass, OverlayProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), false, true});
     // Placed once, in the bottom-right corner of the work area.
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -1,4 +1,5 @@
 #include "audio/Audiomixer.h"
+#include "controls/WindowClass.h"
 #include <cstring>
 #include "audio/MixerLibraryImage.h"
 
@@ -7,16 +8,6 @@ namespace {
 constexpr char kWindowClass[] = "TAudioMixerWindow";
 constexpr char kPropertyMessageName[] = "TalVex Msg for Vista";
 
-void RegisterWindowClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kWindowClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-}
 
 // GetProcAddress answers a generic function pointer; the library's exports
 // have their own types.
@@ -41,7 +32,7 @@ TAudioMixer::TAudioMixer(int versionClass, const TWinmmApi& winmm, std::string f
         LoadDll();
     else
         FreeDll();
-    RegisterWindowClass(&TAudioMixer::WindowProc);
+    RegisterWindowClass({kWindowClass, &TAudioMixer::WindowProc});
     window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleA(nullptr), nullptr));
     if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

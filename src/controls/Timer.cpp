@@ -1,4 +1,5 @@
 #include "Timer.h"
+#include "controls/WindowClass.h"
 #include "HandlerGuard.h"
 
 namespace dorvane {
@@ -6,20 +7,10 @@ namespace {
 constexpr char kTimerClass[] = "DorvaneTimerWindow";
 constexpr UINT_PTR kTimerId = 1;
 
-void RegisterTimerClass() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kTimerClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-}
 }  // namespace
 
 TTimer::TTimer(UINT interval_ms, bool enabled) : interval_(interval_ms) {
-    RegisterTimerClass();
+    RegisterWindowClass({kTimerClass});
     window_.reset(CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleA(nullptr), nullptr));
     if (window_) {

@@ -1,26 +1,17 @@
 #include "TrayIcon.h"
+#include "controls/WindowClass.h"
 #include "HandlerGuard.h"
 
 namespace dorvane {
 namespace {
 constexpr char kTrayClass[] = "DorvaneTrayIconWindow";
 
-void RegisterTrayClass(WNDPROC proc) {
-    static const bool registered = [proc] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kTrayClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-}
 }  // namespace
 
 TTrayIcon::TTrayIcon(UINT id, NotifyIconFunction notify)
     : notify_(std::move(notify)), id_(id), taskbar_created_(RegisterWindowMessageA("TaskbarCreated")) {
     if (!notify_) notify_ = [](DWORD message, NOTIFYICONDATAA& data) { return Shell_NotifyIconA(message, &data); };
-    RegisterTrayClass(&TTrayIcon::WndProc);
+    RegisterWindowClass({kTrayClass, &TTrayIcon::WndProc});
     // A hidden top-level window, not a message-only one: only top-level
     // windows hear the "TaskbarCreated" broadcast.
     window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kTrayClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
