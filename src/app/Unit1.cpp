@@ -45,6 +45,8 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     ExitRequested = false;
     HeldKey = PrevKey = 0;
 
+    // 4. The web settings file.
+    LoadWebSettings();
     // 5. Tray image 0.
     SetTrayImage(0);
     // 6. The sound devices.
@@ -61,10 +63,22 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     // 10. Nothing is known of the phone or Skype yet.
     UpdateVolumeGroup(false);
     UpdateSkypeGroup(false);
+    // 11. The website rows.
+    GroupWebRows();
+    // 12. Website list, ring tone, mute file, first entry, ring folder.
+    LoadWebList();
+    LoadRingTone();
+    EnsureMuteFile();
+    SelectWebEntry(0);
+    ShowRingFolder();
     // 13. The website page first.
     suiPageControl1->SetActivePageIndex(0);
+    // 14. The embedded web page.
+    NavigateWebPage();
     // 15. Tell a phone service that already runs that the panel is here.
     SendAttachBroadcast();
+    // 16. The Windows default sound device.
+    RefreshSysDefaultButton();
     // 17. The web page fills its tab.
     RECT page = suiTabSheetWeb->Bounds();
     CppWebBrowser1->SetBounds(0, 0, 575, page.bottom - page.top);

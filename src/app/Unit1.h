@@ -148,6 +148,7 @@ public:
     std::unique_ptr<TsuiComboBox> suiComboBoxSkypeOut, suiComboBoxSkypeIn;
     std::unique_ptr<TsuiButton> suiButtonSysAudioOut;
     void CreateAudioPage();
+    void RefreshSysDefaultButton();
     void UpdateVolumeGroup(bool device_present);
     void TimerDevChgTimer();
     void UpdateSkypeGroup(bool skype_present);
@@ -167,12 +168,21 @@ public:
     std::unique_ptr<TsuiProgressBar> suiProgressBarCopy;
     void CreateRingPage();
     void SendSkypeRingTone();
+    void LoadRingTone();
+    void EnsureMuteFile();
+    void ShowRingFolder();
     void UpdateRinging(uint8_t call_state);
     void EndRinging();
     void StopTone();
 
     // --- Website shortcuts and the embedded web page (web/)
     std::string WebPageCaption = "Skype";
+    std::string WebPageAddress = "http://www.skype.com/";
+    void LoadWebSettings();
+    void GroupWebRows();
+    void LoadWebList();
+    void SelectWebEntry(int entry);
+    void NavigateWebPage();
     std::unique_ptr<TLabel> LabelWeb[5];
     std::unique_ptr<TsuiRadioButton> suiRadioButtonWeb[5];
     std::unique_ptr<TsuiURLLabel> suiURLLabelWeb[5];

@@ -5,4 +5,10 @@ namespace dorvane {
 
 void TForm1::SendSkypeRingTone() {}
 
+void TForm1::LoadRingTone() {}
+
+void TForm1::EnsureMuteFile() {}
+
+void TForm1::ShowRingFolder() {}
+
 }  // namespace dorvane

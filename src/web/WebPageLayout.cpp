@@ -11,10 +11,9 @@ void TForm1::CreateWebPage() {
                                                                  24, 16, std::to_string(n + 1),
                                                                  TLabel::Alignment::Center));
         number.SetFont(FontDesc{"MS Sans Serif", -11, DEFAULT_CHARSET, true});
-        auto& radio = Own(suiRadioButtonWeb[n],
+        Own(suiRadioButtonWeb[n],
                           std::make_unique<TsuiRadioButton>(page, "suiRadioButtonWeb" + std::to_string(n), 32,
                                                             16 + 32 * n, 20, 20));
-        radio.SetTabStop(false);
         auto& link = Own(suiURLLabelWeb[n], std::make_unique<TsuiURLLabel>(page, "suiURLLabelWeb" + std::to_string(n),
                                                                            56, 20 + 32 * n, 500, 16));
         link.SetEnabled(false);

@@ -103,6 +103,11 @@ TEST_F(MainWindowTest, PagesAndTheirPlaces) {
     EXPECT_EQ(form->suiEditWebAddr->Top(), 232);
     EXPECT_EQ(form->suiEditWebName->Width(), 433);
 
+    // The web page is opened once at start and fills its tab.
+    EXPECT_EQ(form->CppWebBrowser1->LocationURL(), form->WebPageAddress);
+    EXPECT_EQ(form->CppWebBrowser1->Width(), 575);
+    EXPECT_EQ(form->CppWebBrowser1->Height(), form->suiTabSheetWeb->Height());
+
     // Nothing shows the hint controls.
     EXPECT_FALSE(form->ImageHint->Visible());
     EXPECT_FALSE(form->suiButtonShowHint->Visible());
