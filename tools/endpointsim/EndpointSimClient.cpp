@@ -112,6 +112,19 @@ SimEndpoint TEndpointSimClient::Endpoint(int flow, int slot) const {
     return e ? *e : SimEndpoint{};
 }
 
+int TEndpointSimClient::Count(int flow) const {
+    if (!Ok()) return 0;
+    TSimBlockView::Guard guard(view_);
+    const int count = view_.Block()->Count[FlowOf(flow)];
+    return count < 0 ? 0 : count > kMaxEndpoints ? kMaxEndpoints : count;
+}
+
+int TEndpointSimClient::DefaultSlot(int flow) const {
+    if (!Ok()) return -1;
+    TSimBlockView::Guard guard(view_);
+    return view_.Block()->DefaultSlot[FlowOf(flow)];
+}
+
 int TEndpointSimClient::SelectedSlot(int flow) const {
     if (!Ok()) return -1;
     TSimBlockView::Guard guard(view_);

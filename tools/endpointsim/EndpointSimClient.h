@@ -9,7 +9,9 @@ namespace dorvane::endpointsim {
 
 class TEndpointSimClient {
 public:
-    TEndpointSimClient() = default;
+    explicit TEndpointSimClient(TSimOpen open = TSimOpen::CreateIfMissing) : view_(open) {}
+    // False when the block could not be opened (with ExistingOnly: no process
+    // has the simulated library loaded); then every change fails.
     bool Ok() const { return view_.Ok(); }
 
     // Back to the four default endpoints; the notification target stays.
@@ -29,6 +31,9 @@ public:
     bool SetName(int flow, int slot, const std::wstring& name);
 
     SimEndpoint Endpoint(int flow, int slot) const;
+    // Endpoints defined in a flow (plugged in or not), 0 without a block.
+    int Count(int flow) const;
+    int DefaultSlot(int flow) const;
     int SelectedSlot(int flow) const;
     HWND TargetWindow() const;
     uint32_t EnumerationCount() const;

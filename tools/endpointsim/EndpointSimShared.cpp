@@ -42,11 +42,15 @@ void PostToTarget(const SimBlock& block, uint32_t message, WPARAM wp, LPARAM lp)
     if (target && message != kNoMessage) PostMessageW(target, message, wp, lp);
 }
 
-TSimBlockView::TSimBlockView() {
+TSimBlockView::TSimBlockView(TSimOpen open) {
     lock_.reset(CreateMutexA(nullptr, FALSE, kLockName));
     if (!lock_) return;
     Guard guard(*this);
-    mapping_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SimBlock), kBlockName));
+    if (open == TSimOpen::ExistingOnly)
+        mapping_.reset(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kBlockName));
+    else
+        mapping_.reset(
+            CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(SimBlock), kBlockName));
     if (!mapping_) return;
     void* view = MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SimBlock));
     if (!view) return;

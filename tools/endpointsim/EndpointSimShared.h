@@ -39,11 +39,16 @@ struct SimBlock {
     SimEndpoint Endpoints[2][kMaxEndpoints];
 };
 
+// Whether a view may bring the block into being. Only the library and tests
+// standing in for it create it; an outside driver (phonesim) that found no
+// block would otherwise fake a library nobody loaded.
+enum class TSimOpen { CreateIfMissing, ExistingOnly };
+
 // The block and its lock, opened (and on first use created with the default
 // endpoints) for as long as the object lives.
 class TSimBlockView {
 public:
-    TSimBlockView();
+    explicit TSimBlockView(TSimOpen open = TSimOpen::CreateIfMissing);
     ~TSimBlockView();
     TSimBlockView(const TSimBlockView&) = delete;
     TSimBlockView& operator=(const TSimBlockView&) = delete;

@@ -38,6 +38,16 @@ TEST(ScriptParse, EveryCommand) {
         {"softphone in Microphone (USB Audio Device)", {ScriptOp::SoftphoneIn, 0, "Microphone (USB Audio Device)"}},
         {"softphone out", {ScriptOp::SoftphoneOut, 0, ""}},
         {"softphone in \xE9\xBA\xA6\xE5\x85\x8B\xE9\xA3\x8E", {ScriptOp::SoftphoneIn, 0, "\xE9\xBA\xA6\xE5\x85\x8B\xE9\xA3\x8E"}},
+        {"endpoint level -12.5 Speakers (USB Audio Device)",
+         {ScriptOp::EndpointLevel, 0, "Speakers (USB Audio Device)", -12.5f}},
+        {"endpoint level +3 Mic", {ScriptOp::EndpointLevel, 0, "Mic", 3.0f}},
+        {"endpoint level 0 Mic", {ScriptOp::EndpointLevel, 0, "Mic", 0.0f}},
+        {"endpoint mute on Microphone (USB Audio Device)", {ScriptOp::EndpointMute, 1, "Microphone (USB Audio Device)"}},
+        {"endpoint mute off Mic", {ScriptOp::EndpointMute, 0, "Mic"}},
+        {"endpoint plug off Speakers (USB Audio Device)", {ScriptOp::EndpointPlug, 0, "Speakers (USB Audio Device)"}},
+        {"endpoint plug on Mic", {ScriptOp::EndpointPlug, 1, "Mic"}},
+        {"endpoint default Speakers (USB Audio Device)", {ScriptOp::EndpointDefault, 0, "Speakers (USB Audio Device)"}},
+        {"endpoint list", {ScriptOp::EndpointList, 0, ""}},
         {"quit", {ScriptOp::Quit, 0, ""}},
     };
     for (const Good& c : cases) {
@@ -56,6 +66,9 @@ TEST(ScriptParse, BlanksAndCaseAreForgiven) {
         {"KEY UP", {ScriptOp::KeyUp, 0, ""}},
         // Inside a device name the blanks are the name's own.
         {"softphone   out   Speakers  (Two  Spaces)  ", {ScriptOp::SoftphoneOut, 0, "Speakers  (Two  Spaces)"}},
+        // A name may start with a value's word or end with on/off: it is only the rest.
+        {"Endpoint  MUTE  On  on off (2)  ", {ScriptOp::EndpointMute, 1, "on off (2)"}},
+        {"endpoint level -1.25\t-3 dB Line\r", {ScriptOp::EndpointLevel, 0, "-3 dB Line", -1.25f}},
     };
     for (const Good& c : cases) {
         ScriptLine parsed = ParseScriptLine(c.line);
@@ -85,6 +98,11 @@ TEST(ScriptParse, MalformedLinesAreErrors) {
         // words
         "dance", "phone", "phone absent", "key", "key press 17", "call 1", "softphone louder", "quit now",
         "typinglock on",
+        // endpoints: the value goes first, a name must follow
+        "endpoint level Speakers -12", "endpoint level -12", "endpoint level 1e3 Mic", "endpoint level inf Mic",
+        "endpoint level nan Mic", "endpoint level -1.5dB Mic", "endpoint level +-3 Mic", "endpoint level . Mic",
+        "endpoint mute Speakers on", "endpoint mute on", "endpoint plug maybe Mic", "endpoint default",
+        "endpoint list all", "endpoint", "endpoint louder Mic",
     };
     for (const char* line : bad) {
         ScriptLine parsed = ParseScriptLine(line);
@@ -97,4 +115,6 @@ TEST(ScriptParse, ErrorTextNamesTheProblem) {
     EXPECT_EQ("key down: 255 is out of range 1-254", ParseScriptLine("key down 255").error);
     EXPECT_EQ("navigation: expected a number", ParseScriptLine("navigation x").error);
     EXPECT_EQ("unknown command: dance now", ParseScriptLine("  dance now ").error);
+    EXPECT_EQ("endpoint mute: expected on or off before the name", ParseScriptLine("endpoint mute Mic on").error);
+    EXPECT_EQ("endpoint default: expected an endpoint name", ParseScriptLine("endpoint default  ").error);
 }

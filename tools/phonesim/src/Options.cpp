@@ -9,7 +9,15 @@ const char kUsage[] =
     "  --script FILE  read the script from FILE instead of stdin\n"
     "  --interval MS  status update interval (below 3000 ms; default 1000)\n"
     "  --exit-at-eof  end when the script ends (otherwise only on quit or Ctrl-C)\n"
-    "  --no-window    no keypad window\n";
+    "  --no-window    no keypad window\n"
+    "script lines (words not case-sensitive, # starts a comment):\n"
+    "  phone present on|off        softphone present on|off    typing lock on|off\n"
+    "  navigation N                call state N                key down CODE | key up\n"
+    "  wait MS                     interval MS                 quit\n"
+    "  softphone out NAME          softphone in NAME\n"
+    "  endpoint level DB NAME      e.g. endpoint level -12.5 Speakers (USB Audio Device)\n"
+    "  endpoint mute on|off NAME   endpoint plug on|off NAME   endpoint default NAME\n"
+    "  endpoint list               (NAME: a friendly name, the rest of the line)\n";
 
 OptionsResult ParseOptions(const std::vector<std::string>& args) {
     OptionsResult result;

@@ -1,5 +1,7 @@
 #include "phonesim/Script.h"
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <vector>
 
 namespace phonesim {
@@ -76,6 +78,48 @@ ScriptLine Number(ScriptOp op, std::string_view name, std::string_view rest, uin
     return Command(op, *value);
 }
 
+// A signed decimal such as -12.5 or +3; no exponent, no infinity.
+std::optional<float> ParseDecibels(std::string_view word) {
+    if (word.size() > 1 && word[0] == '+' && word[1] != '-') word.remove_prefix(1);
+    float value = 0;
+    const char* end = word.data() + word.size();
+    auto [stop, problem] = std::from_chars(word.data(), end, value, std::chars_format::fixed);
+    if (word.empty() || problem != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// The endpoint's friendly name is the rest of the line: such names have
+// blanks and parentheses inside, so any value goes before it.
+ScriptLine Named(ScriptOp op, const std::string& name, std::string_view rest, uint32_t value = 0,
+                 float decibels = 0) {
+    rest = Trim(rest);
+    if (rest.empty()) return Error(name + ": expected an endpoint name");
+    ScriptLine line = Command(op, value, std::string(rest));
+    line.command->decibels = decibels;
+    return line;
+}
+
+ScriptLine Endpoint(std::string_view line, std::string_view rest) {
+    const std::string verb = Lower(NextWord(rest));
+    const std::string name = "endpoint " + verb;
+    if (verb == "list") {
+        if (!Trim(rest).empty()) return Error("endpoint list: unexpected words after list");
+        return Command(ScriptOp::EndpointList);
+    }
+    if (verb == "level") {
+        std::optional<float> decibels = ParseDecibels(NextWord(rest));
+        if (!decibels) return Error("endpoint level: expected decibels before the name, e.g. -12.5");
+        return Named(ScriptOp::EndpointLevel, name, rest, 0, *decibels);
+    }
+    if (verb == "mute" || verb == "plug") {
+        const std::string word = Lower(NextWord(rest));
+        if (word != "on" && word != "off") return Error(name + ": expected on or off before the name");
+        return Named(verb == "mute" ? ScriptOp::EndpointMute : ScriptOp::EndpointPlug, name, rest, word == "on");
+    }
+    if (verb == "default") return Named(ScriptOp::EndpointDefault, name, rest);
+    return Error("unknown command: " + std::string(Trim(line)));
+}
+
 }  // namespace
 
 ScriptLine ParseScriptLine(std::string_view line) {
@@ -89,6 +133,7 @@ ScriptLine ParseScriptLine(std::string_view line) {
     if (first == "wait") return Number(ScriptOp::Wait, "wait", rest, 0, kMaxScriptWaitMs);
     if (first == "interval") return Number(ScriptOp::Interval, "interval", rest, 1, 0xFFFFFFFFu);
     if (first == "navigation") return Number(ScriptOp::Navigation, "navigation", rest, 0, 255);
+    if (first == "endpoint") return Endpoint(line, rest);
 
     std::string second = Lower(NextWord(rest));
     if (first == "phone" && second == "present") return Switch(ScriptOp::PhonePresent, "phone present", rest);

@@ -1,6 +1,7 @@
 #include "phonesim/ScriptRunner.h"
 #include <chrono>
 #include <string>
+#include "EndpointDriver.h"
 
 namespace phonesim {
 
@@ -85,6 +86,13 @@ void ScriptRunner::Execute(const ScriptCommand& command) {
         break;
     case ScriptOp::SoftphoneIn:
         service_.SetInputDevice(command.text);
+        break;
+    case ScriptOp::EndpointLevel:
+    case ScriptOp::EndpointMute:
+    case ScriptOp::EndpointPlug:
+    case ScriptOp::EndpointDefault:
+    case ScriptOp::EndpointList:
+        DriveEndpoint(command, service_.Log());
         break;
     case ScriptOp::Quit:
         break;
