@@ -2,14 +2,14 @@
 
 namespace dorvane {
 
-void RegisterWindowClass(const WindowClassSpec& spec) {
+void RegisterWindowClass(const WindowClassDesc& desc) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = spec.procedure;
+    wc.lpfnWndProc = desc.procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
-    if (spec.program_icon) wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
-    if (spec.arrow_cursor) wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = spec.background;
-    wc.lpszClassName = spec.name;
+    if (desc.program_icon) wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+    if (desc.arrow_cursor) wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = desc.background;
+    wc.lpszClassName = desc.name;
     RegisterClassA(&wc);  // fails harmlessly when the class is there already
 }
 

@@ -4,7 +4,7 @@
 
 namespace dorvane {
 
-struct WindowClassSpec {
+struct WindowClassDesc {
     const char* name = nullptr;
     WNDPROC procedure = DefWindowProcA;
     HBRUSH background = nullptr;
@@ -14,6 +14,6 @@ struct WindowClassSpec {
 
 // Registers the class in this process; a class already registered stays as
 // it is, so every creator of such a window may call this first.
-void RegisterWindowClass(const WindowClassSpec& spec);
+void RegisterWindowClass(const WindowClassDesc& desc);
 
 }  // namespace dorvane
