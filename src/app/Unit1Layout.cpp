@@ -56,6 +56,6 @@ void TForm1::suiPageControl1Change() {
     FileListBoxTest->SetDragDropFile(suiPageControl1->ActivePageIndex() == 1);
 }
 
-void TForm1::suiButtonShowHintClick() {}
+void TForm1::suiButtonShowHintClick() { Settings.WriteShowHint(suiButtonShowHint->Caption() == "<<" ? 0 : 1); }
 
 }  // namespace dorvane

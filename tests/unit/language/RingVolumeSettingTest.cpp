@@ -59,6 +59,15 @@ TEST_F(RingVolumeSettingTest, GuardedSettersLeaveUnnamedPropertiesAlone) {
     EXPECT_FALSE(form->suiCheckBoxVolIn->Enabled());
 }
 
+TEST_F(RingVolumeSettingTest, TheHintButtonStoresItsStateFromItsCaption) {
+    Make(0x0409);
+    form->suiButtonShowHintClick();
+    EXPECT_EQ(SettingsStore().ReadInteger("ShowHint"), 1);
+    form->suiButtonShowHint->SetCaption("<<");
+    form->suiButtonShowHintClick();
+    EXPECT_EQ(SettingsStore().ReadInteger("ShowHint"), 0);
+}
+
 TEST_F(RingVolumeSettingTest, AWrongTypeCountsAsAbsent) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, "SoftWare\\TALVEX\\USB_PHONE_K52", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
