@@ -25,10 +25,6 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
 
-    // Whether the main window is shown when the loop starts; the panel
-    // starts with its tray icon only.
-    bool ShowMainForm = true;
-
     // Runs the message loop until Terminate.
     void Run();
     // The loop ends once the messages already queued have been handled.

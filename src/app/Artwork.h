@@ -1,5 +1,5 @@
 // The panel's pictures, drawn by code: the three tray images and the status
-// overlay's keyboard. Each is a premultiplied-free ARGB pixel buffer
+// overlay's keyboard. Each is a plain (not premultiplied) ARGB pixel buffer
 // (0xAARRGGBB, top row first) so it can be checked pixel by pixel and turned
 // into an icon on any Windows version.
 #pragma once

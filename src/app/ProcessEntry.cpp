@@ -21,7 +21,8 @@ int ProcessEntry(const SystemInfo& system, const std::vector<std::string>& args)
     try {
         application.Initialize();
         application.SetTitle(kApplicationTitle);
-        application.ShowMainForm = false;
+        // Created hidden, and the loop never shows it: at start only the tray
+        // icon shows.
         auto form = std::make_unique<TForm1>(application, system, args);
         form->FormCreate();
         TForm2 overlay(application);

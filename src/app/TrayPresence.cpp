@@ -33,7 +33,6 @@ void TForm1::CreateTrayIcon() {
         item.SetRadioItem(true);
         item.SetTag(k);
         item.OnClick = [this, &item] { ItemLanguageEngClick(item); };
-        ItemLanguageItems[k] = &item;
     }
     ItemBar1 = &root.AddSeparator("ItemBar1");
     ItemExit = &root.Add("Exit", "ItemExit");

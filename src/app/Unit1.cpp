@@ -89,7 +89,6 @@ TForm1::~TForm1() {
     application_.OnMessage = nullptr;
     application_.OnMinimize = nullptr;
     application_.OnRestore = nullptr;
-    TrayIconSts.SetVisible(false);
     if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 

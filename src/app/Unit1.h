@@ -87,7 +87,6 @@ public:
     TMenuItem* ItemLanguage = nullptr;
     TMenuItem* ItemBar1 = nullptr;
     TMenuItem* ItemExit = nullptr;
-    TMenuItem* ItemLanguageItems[24] = {};  // ItemLanguageEng ... ItemLanguageTur
     TForm2* Form2 = nullptr;                // the status overlay, once it exists
     POINT TrayClickPos{0, 0};
     int TrayImage() const { return TrayIconSts.ImageIndex(); }

@@ -14,14 +14,6 @@ const char* FaceFor(BYTE charset) {
     }
 }
 
-// 10 points at the screen's pixels per inch.
-int TenPointHeight() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return -MulDiv(10, dpi, 72);
-}
-
 }  // namespace
 
 bool TForm1::IsSystemCharsetControl(const TControl* control) const {
@@ -37,7 +29,7 @@ bool TForm1::IsSystemCharsetControl(const TControl* control) const {
 void TForm1::ApplyLanguage(BYTE charset) {
     const LanguageRecord* system_record = LanguageRecordAt(SystemLanguage);
     const BYTE system_charset = system_record ? system_record->Charset : ANSI_CHARSET;
-    const int height = TenPointHeight();
+    const int height = FontHeightForPoints(10);
     for (TControl* control : components_) {
         // A control with a font of its own keeps it (ApplySharedFont says so).
         control->ApplySharedFont(

@@ -15,6 +15,17 @@ RegKey OpenSettingsKey(HKEY root, const std::string& path) {
     return RegKey(key);
 }
 
+// The value when it is a 32-bit integer; any other type or size counts as absent.
+std::optional<int32_t> ReadDword(HKEY key, const char* name) {
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (type != REG_DWORD || size != sizeof value) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore(std::string key_path, HKEY root) : key_path_(std::move(key_path)), root_(root) {}
@@ -22,15 +33,7 @@ SettingsStore::SettingsStore(std::string key_path, HKEY root) : key_path_(std::m
 std::optional<int32_t> SettingsStore::ReadInteger(const char* name) const {
     RegKey key = OpenSettingsKey(root_, key_path_);
     if (!key) return std::nullopt;
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-    if (type != REG_DWORD || size != sizeof(DWORD)) return std::nullopt;
-    DWORD value = 0;
-    size = sizeof value;
-    if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return static_cast<int32_t>(value);
+    return ReadDword(key.get(), name);
 }
 
 void SettingsStore::WriteInteger(const char* name, int32_t value) const {
@@ -54,14 +57,7 @@ void SettingsStore::WriteRingToneLevel(int position, int max) const {
     // One opening of the key for the read and the write.
     RegKey key = OpenSettingsKey(root_, key_path_);
     if (!key) return;
-    std::optional<int32_t> old;
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegQueryValueExA(key.get(), kRingToneValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_DWORD && size == sizeof value)
-        old = static_cast<int32_t>(value);
+    const std::optional<int32_t> old = ReadDword(key.get(), kRingToneValue);
     DWORD raw = static_cast<DWORD>(RingToneValue(old, position, max));
     RegSetValueExA(key.get(), kRingToneValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&raw), sizeof raw);
 }
