@@ -1,5 +1,4 @@
 #include "app/Application.h"
-#include "controls/WindowClass.h"
 #include "app/ErrorReport.h"
 #include "controls/HandlerGuard.h"
 #include <stdexcept>
@@ -14,21 +13,24 @@ TApplication::TApplication() {
 
 TApplication::~TApplication() {
     SetExceptionReporter(nullptr);
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 
 void TApplication::Initialize() {
     if (window_) return;
-    RegisterWindowClass({kApplicationClass, DefWindowProcA, nullptr, true, true});
     // A zero-size captioned popup that is never shown: it owns the main window
     // and the overlay, and a later start finds it by class and title.
-    window_.reset(CreateWindowExA(0, kApplicationClass, title_.c_str(),
-                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-    if (!window_) throw std::runtime_error("Cannot create the application window");
-    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TApplication::WndProc));
+    BoundWindow::Shape shape;
+    shape.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+    shape.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    shape.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    shape.title = title_.c_str();
+    WindowClassDesc window_class;
+    window_class.name = kApplicationClass;
+    window_class.program_icon = window_class.arrow_cursor = true;
+    if (!window_.Create(window_class, shape, [this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+            return WindowProc(hwnd, msg, wp, lp);
+        }))
+        throw std::runtime_error("Cannot create the application window");
 }
 
 void TApplication::SetTitle(const std::string& title) {
@@ -77,16 +79,15 @@ void TApplication::ShowException(const std::string& message) {
     if (ShowErrorBox) ShowErrorBox(ErrorBoxText(message), title_);
 }
 
-LRESULT CALLBACK TApplication::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && msg == WM_SYSCOMMAND) {
+LRESULT TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SYSCOMMAND) {
         const UINT command = static_cast<UINT>(wp & 0xFFF0);
-        if (command == SC_MINIMIZE && self->OnMinimize) {
-            GuardedCall([&] { self->OnMinimize(); });
+        if (command == SC_MINIMIZE && OnMinimize) {
+            GuardedCall([&] { OnMinimize(); });
             return 0;
         }
-        if (command == SC_RESTORE && self->OnRestore) {
-            GuardedCall([&] { self->OnRestore(); });
+        if (command == SC_RESTORE && OnRestore) {
+            GuardedCall([&] { OnRestore(); });
             return 0;
         }
     }

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <functional>
 #include <string>
-#include "controls/Handles.h"
+#include "controls/BoundWindow.h"
 
 namespace dorvane {
 
@@ -46,12 +46,12 @@ public:
     std::function<void(const std::string& text, const std::string& caption)> ShowErrorBox;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool HandleOne(MSG& msg);
 
-    WindowHandle window_;
     std::string title_;
     bool terminated_ = false;
+    BoundWindow window_;
 };
 
 }  // namespace dorvane

@@ -88,8 +88,7 @@ void PaintItalicI(Picture& p) {
 Picture TrayPicture(int image) {
     Picture p = Blank(32, 32);
     if (image == 2) {
-        // A dark halo keeps the white drawing readable on a light taskbar.
-        Paint(p, Disc(16, 16, 15.5), 0x000000, 0.35);
+        // White on nothing: only the ring and the letter are drawn.
         Paint(p, Ring(16, 16, 12.6, 15.0), 0xFFFFFF);
         // The "e": a bowl open at the lower right, and its bar.
         Paint(p,

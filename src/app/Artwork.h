@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+#include "controls/Handles.h"
 
 namespace dorvane {
 
@@ -31,10 +32,10 @@ Picture SpeakerPicture(bool loud);
 
 // An icon of the picture: 32-bit colour with alpha where the system shows
 // it, and a mask (alpha of half or more is opaque) where it does not.
-HICON IconFromPicture(const Picture& picture);
+IconHandle IconFromPicture(const Picture& picture);
 // A bitmap of the picture over a solid background colour (for the overlay,
 // whose black is see-through).
-HBITMAP BitmapFromPicture(const Picture& picture, uint32_t background_rgb);
+GdiObject BitmapFromPicture(const Picture& picture, uint32_t background_rgb);
 
 inline uint8_t AlphaOf(uint32_t argb) { return static_cast<uint8_t>(argb >> 24); }
 inline uint8_t RedOf(uint32_t argb) { return static_cast<uint8_t>(argb >> 16); }

@@ -6,7 +6,7 @@ namespace dorvane {
 namespace {
 
 // A top-down 32-bit DIB section holding the given pixels.
-HBITMAP ColourBitmap(int width, int height, const std::vector<uint32_t>& pixels) {
+GdiObject ColourBitmap(int width, int height, const std::vector<uint32_t>& pixels) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -15,17 +15,16 @@ HBITMAP ColourBitmap(int width, int height, const std::vector<uint32_t>& pixels)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
+    ScreenDC screen(GetDC(nullptr));
+    GdiObject bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap && bits) std::memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
     return bitmap;
 }
 
 }  // namespace
 
-HICON IconFromPicture(const Picture& picture) {
-    GdiObject colour(ColourBitmap(picture.width, picture.height, picture.pixels));
+IconHandle IconFromPicture(const Picture& picture) {
+    GdiObject colour = ColourBitmap(picture.width, picture.height, picture.pixels);
     // The mask: 1 = transparent, rows padded to 16 bits.
     const int stride = ((picture.width + 15) / 16) * 2;
     std::vector<uint8_t> mask_bits(static_cast<size_t>(stride) * picture.height, 0);
@@ -33,15 +32,15 @@ HICON IconFromPicture(const Picture& picture) {
         for (int x = 0; x < picture.width; ++x)
             if (AlphaOf(picture.At(x, y)) < 128) mask_bits[static_cast<size_t>(y) * stride + x / 8] |= 0x80 >> (x % 8);
     GdiObject mask(CreateBitmap(picture.width, picture.height, 1, 1, mask_bits.data()));
-    if (!colour || !mask) return nullptr;
+    if (!colour || !mask) return {};
     ICONINFO info{};
     info.fIcon = TRUE;
     info.hbmColor = static_cast<HBITMAP>(colour.get());
     info.hbmMask = static_cast<HBITMAP>(mask.get());
-    return CreateIconIndirect(&info);
+    return IconHandle(CreateIconIndirect(&info));
 }
 
-HBITMAP BitmapFromPicture(const Picture& picture, uint32_t background_rgb) {
+GdiObject BitmapFromPicture(const Picture& picture, uint32_t background_rgb) {
     std::vector<uint32_t> flat(picture.pixels.size());
     for (size_t i = 0; i < flat.size(); ++i) {
         const uint32_t px = picture.pixels[i];

@@ -41,15 +41,14 @@ std::vector<std::string> CommandLineArguments() {
     // Parsed the way the C runtime splits a command line, quotes and all.
     std::vector<std::string> args;
     int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    LocalMemory<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &count));
     if (!argv) return args;
     for (int i = 1; i < count; ++i) {
-        int n = WideCharToMultiByte(CP_ACP, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
+        int n = WideCharToMultiByte(CP_ACP, 0, argv.get()[i], -1, nullptr, 0, nullptr, nullptr);
         std::string arg(n > 0 ? n - 1 : 0, '\0');
-        if (n > 1) WideCharToMultiByte(CP_ACP, 0, argv[i], -1, arg.data(), n, nullptr, nullptr);
+        if (n > 1) WideCharToMultiByte(CP_ACP, 0, argv.get()[i], -1, arg.data(), n, nullptr, nullptr);
         args.push_back(arg);
     }
-    LocalFree(argv);
     return args;
 }
 

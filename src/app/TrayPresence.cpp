@@ -10,7 +10,7 @@
 namespace dorvane {
 
 void TForm1::CreateTrayIcon() {
-    for (int image = 0; image < 3; ++image) TrayIconSts.Icons().Add(IconHandle(IconFromPicture(TrayPicture(image))));
+    for (int image = 0; image < 3; ++image) TrayIconSts.Icons().Add(IconFromPicture(TrayPicture(image)));
     TrayIconSts.OnMouseUp = [this](TTrayIcon::MouseButton button, POINT at) { TrayIconStsMouseUp(button, at); };
     TrayIconSts.OnDblClick = [this] { TrayRestore(); };
     TrayIconSts.SetHint("USB Phone Control Panel");
@@ -40,6 +40,8 @@ void TForm1::CreateTrayIcon() {
 
     application_.OnMinimize = [this] { TrayMinimize(); };
     application_.OnRestore = [this] { TrayRestore(); };
+    // The icon appears with its first image, never blank.
+    TrayIconSts.SetImageIndex(0);
     TrayIconSts.SetVisible(true);
 }
 

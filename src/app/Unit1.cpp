@@ -1,5 +1,4 @@
 #include "app/Unit1.h"
-#include "controls/WindowClass.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "controls/ControlRouting.h"
@@ -8,9 +7,6 @@
 #include <stdexcept>
 
 namespace dorvane {
-namespace {
-constexpr char kFormClass[] = "TForm1";
-}  // namespace
 
 TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args)
     : AudioMixerUsb(system.VersionClass, TWinmmApi::Real(), system.ProgramFolder),
@@ -18,11 +14,8 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
       system_(system),
       args_(std::move(args)) {
     // 1. The window and all its controls.
-    RegisterWindowClass({kFormClass, DefWindowProcA, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), true, true});
     CreateFrame();
     if (!window_) throw std::runtime_error("Cannot create the main window");
-    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::WndProc));
     CreateControls();
     CreateTrayIcon();
     TimerDrvCheck.OnTimer = [this] { TimerDrvCheckTimer(); };
@@ -89,7 +82,6 @@ TForm1::~TForm1() {
     application_.OnMessage = nullptr;
     application_.OnMinimize = nullptr;
     application_.OnRestore = nullptr;
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 
 void TForm1::FormCreate() {
@@ -136,17 +128,15 @@ void TForm1::HandleInstanceRequest(UINT msg, WPARAM wp, LPARAM lp) {
     else if (msg == WM_UI_SHOW) OpenMainWindow();
 }
 
-LRESULT CALLBACK TForm1::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT TForm1::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT routed = 0;
-    if (RouteControlMessage(hwnd, msg, wp, lp, routed)) return routed;
+    if (RouteControlMessage(window_.get(), msg, wp, lp, routed)) return routed;
     std::optional<LRESULT> handled;
     // A handler that threw has been reported; its message is not handled twice.
-    if (!GuardedCall([&] { handled = self->Dispatch(msg, wp, lp); })) return 0;
+    if (!GuardedCall([&] { handled = Dispatch(msg, wp, lp); })) return 0;
     if (handled) return *handled;
     LRESULT result = 0;
-    if (!GuardedCall([&] { result = self->FrameProc(msg, wp, lp); })) return 0;
+    if (!GuardedCall([&] { result = FrameProc(msg, wp, lp); })) return 0;
     return result;
 }
 

@@ -19,6 +19,7 @@
 #include "controls/DriveComboBox.h"
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
+#include "controls/BoundWindow.h"
 #include "controls/Handles.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
@@ -220,7 +221,7 @@ public:
     void FillSkypeLists();
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT FrameProc(UINT msg, WPARAM wp, LPARAM lp);
     void CreateFrame();
     // Records a control in the window's component order and hands it back.
@@ -237,10 +238,10 @@ private:
     TApplication& application_;
     SystemInfo system_;
     std::vector<std::string> args_;
-    WindowHandle window_;
     bool destroyed_ = false;
     bool shown_before_ = false;
     std::vector<TControl*> components_;
+    BoundWindow window_;
 };
 
 }  // namespace dorvane

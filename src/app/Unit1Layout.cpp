@@ -46,9 +46,17 @@ void TForm1::CreateFrame() {
     const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT frame{0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, ex_style);
-    window_.reset(CreateWindowExA(ex_style, "TForm1", "", style, 0, 0, frame.right - frame.left,
-                                  frame.bottom - frame.top, application_.Handle(), nullptr,
-                                  GetModuleHandleA(nullptr), nullptr));
+    BoundWindow::Shape shape;
+    shape.ex_style = ex_style;
+    shape.style = style;
+    shape.width = frame.right - frame.left;
+    shape.height = frame.bottom - frame.top;
+    shape.parent = application_.Handle();
+    WindowClassDesc window_class;
+    window_class.name = "TForm1";
+    window_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    window_class.program_icon = window_class.arrow_cursor = true;
+    window_.Create(window_class, shape, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return WindowProc(msg, wp, lp); });
 }
 
 void TForm1::suiPageControl1Change() {

@@ -1,5 +1,4 @@
 #include "app/Unit2.h"
-#include "controls/WindowClass.h"
 #include "app/Application.h"
 #include "app/Artwork.h"
 #include "controls/ControlRouting.h"
@@ -11,7 +10,7 @@ constexpr char kOverlayClass[] = "TForm2";
 constexpr int kWidth = 100;
 constexpr int kHeight = 32;
 
-LRESULT CALLBACK OverlayProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT OverlayProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT routed = 0;
     if (RouteControlMessage(hwnd, msg, wp, lp, routed)) return routed;
     return DefWindowProcA(hwnd, msg, wp, lp);
@@ -31,18 +30,27 @@ void MakeBlackSeeThrough(HWND window) {
 }  // namespace
 
 TForm2::TForm2(TApplication& application) {
-    RegisterWindowClass({kOverlayClass, OverlayProc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), false, true});
     // Placed once, in the bottom-right corner of the work area.
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = (work.right - work.left) - kWidth;
     const int top = (work.bottom - work.top) - kHeight;
-    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kOverlayClass, "", WS_POPUP, left, top, kWidth, kHeight,
-                                  application.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr));
-    if (!window_) throw std::runtime_error("Cannot create the status overlay");
+    BoundWindow::Shape shape;
+    shape.ex_style = WS_EX_TOOLWINDOW;
+    shape.style = WS_POPUP;
+    shape.x = left;
+    shape.y = top;
+    shape.width = kWidth;
+    shape.height = kHeight;
+    shape.parent = application.Handle();
+    WindowClassDesc window_class;
+    window_class.name = kOverlayClass;
+    window_class.background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    window_class.arrow_cursor = true;
+    if (!window_.Create(window_class, shape, OverlayProc)) throw std::runtime_error("Cannot create the status overlay");
     MakeBlackSeeThrough(window_.get());
     Image1 = std::make_unique<TImage>(window_.get(), "Image1", 8, 0, 84, 32);
-    Image1->SetBitmap(GdiObject(BitmapFromPicture(LockedKeyboardPicture(), 0x000000)));
+    Image1->SetBitmap(BitmapFromPicture(LockedKeyboardPicture(), 0x000000));
 }
 
 TForm2::~TForm2() { Image1.reset(); }

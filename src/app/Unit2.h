@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <memory>
-#include "controls/Handles.h"
+#include "controls/BoundWindow.h"
 #include "controls/Image.h"
 
 namespace dorvane {
@@ -24,7 +24,7 @@ public:
     std::unique_ptr<TImage> Image1;
 
 private:
-    WindowHandle window_;
+    BoundWindow window_;
 };
 
 }  // namespace dorvane

@@ -30,10 +30,10 @@ void TForm1::CreateAudioPage() {
         const std::string n = rows[i].name;
         Own(rows[i].label, std::make_unique<TLabel>(group, "LabelVol" + n, 12, y + 6, 120, 16));
         auto& low = Own(rows[i].min_image, std::make_unique<TImage>(group, "ImageVol" + n + "Min", 136, y + 4, 20, 20));
-        low.SetIcon(IconHandle(IconFromPicture(SpeakerPicture(false))));
+        low.SetIcon(IconFromPicture(SpeakerPicture(false)));
         auto& bar = Own(rows[i].bar, std::make_unique<TsuiTrackBar>(group, "suiTrackBarVol" + n, 158, y, 300, 30));
         auto& high = Own(rows[i].max_image, std::make_unique<TImage>(group, "ImageVol" + n + "Max", 460, y + 4, 20, 20));
-        high.SetIcon(IconHandle(IconFromPicture(SpeakerPicture(true))));
+        high.SetIcon(IconFromPicture(SpeakerPicture(true)));
         if (i < 2) {
             bar.SetRange(0, 65535);
             bar.SetPageSize(4096);

@@ -1,5 +1,4 @@
 #include "audio/Audiomixer.h"
-#include "controls/WindowClass.h"
 #include <cstring>
 #include "audio/MixerLibraryImage.h"
 
@@ -32,15 +31,16 @@ TAudioMixer::TAudioMixer(int versionClass, const TWinmmApi& winmm, std::string f
         LoadDll();
     else
         FreeDll();
-    RegisterWindowClass({kWindowClass, &TAudioMixer::WindowProc});
-    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr));
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    BoundWindow::Shape shape;
+    shape.parent = HWND_MESSAGE;
+    WindowClassDesc window_class;
+    window_class.name = kWindowClass;
+    window_.Create(window_class, shape,
+                   [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return MixerCallBack(msg, wp, lp); });
 }
 
 TAudioMixer::~TAudioMixer() {
     CloseMixer();
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
     window_.reset();
     FreeDll();
 }
@@ -258,12 +258,6 @@ const char* TAudioMixer::VistaSearchDevName(const char* name, const char* search
     const char* adapter = std::strrchr(name, '(');
     if (!adapter) return nullptr;
     return std::strstr(adapter, search) ? adapter : nullptr;
-}
-
-LRESULT CALLBACK TAudioMixer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TAudioMixer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-    return self->MixerCallBack(msg, wp, lp);
 }
 
 LRESULT TAudioMixer::MixerCallBack(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,7 @@
 #include <string>
 #include "audio/MixerTree.h"
 #include "audio/MixerWinmm.h"
+#include "controls/BoundWindow.h"
 #include "controls/Handles.h"
 #include "endpointlib/EndpointLibApi.h"
 
@@ -104,13 +105,14 @@ public:
     int CaptureIndex() const { return captureIndex_; }
     float MinDb(int flow) const { return minDb_[flow == 0 ? 0 : 1]; }
     float MaxDb(int flow) const { return maxDb_[flow == 0 ? 0 : 1]; }
+    // An empty or inverted range gives no level to read or write.
+    bool HasLevelRange(int flow) const;
     UINT PropertyMessage() const { return propertyMessage_; }
     HWND Window() const { return window_.get(); }
     HMIXER MixerHandle() const { return mixer_.Handle; }
     const TMixerDestinations* Destinations() const { return destinations_.get(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     // The line that device and source address, with its controls; nullptr
     // when there is none.
     const MIXERLINEA* FindLine(int device, int source, const TMixerControls*& controls) const;
@@ -124,12 +126,12 @@ private:
     float minDb_[2] = {0.0f, 0.0f};
     float maxDb_[2] = {0.0f, 0.0f};
     UINT propertyMessage_ = 0;
-    WindowHandle window_;
     std::unique_ptr<TMixerDestinations> destinations_;
     TMixerDevice mixer_;
     bool active_ = false;
     bool enumerated_ = false;
     std::string fallbackFolder_;
+    BoundWindow window_;
 };
 
 }  // namespace dorvane

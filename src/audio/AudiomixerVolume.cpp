@@ -178,7 +178,7 @@ bool TAudioMixer::VistaGetVolume(int device, int /*source*/, int& level, int& le
                                  bool& muteMissing) {
     const int flow = Flow(device);
     level = level2 = -1;
-    if (lib_.zelGetVolume) {
+    if (lib_.zelGetVolume && HasLevelRange(flow)) {
         int valid = 0;
         float db = lib_.zelGetVolume(flow, 0, &valid);
         if (valid) level = DbToInt(flow, db);
@@ -211,13 +211,19 @@ bool TAudioMixer::VistaSetVolume(int device, int /*source*/, int level, int leve
     const int flow = Flow(device);
     // -1 means "leave it": written as a position it would be the lowest
     // level, written as a mute state it would mute.
-    if (lib_.zelSetVolume && level != -1) {
+    if (lib_.zelSetVolume && level != -1 && HasLevelRange(flow)) {
         if (level2 == -1) level2 = level;
         lib_.zelSetVolume(flow, IntToDb(flow, level), 0);
         if (flow == 0) lib_.zelSetVolume(0, IntToDb(0, level2), 1);
     }
     if (lib_.zelSetMute && mute != -1) lib_.zelSetMute(flow, mute != 0 ? 1 : 0);
     return true;
+}
+
+bool TAudioMixer::HasLevelRange(int flow) const {
+    // The library reports 0 ... 0 when it cannot read a range: every position
+    // would then be written as 0 dB, the top of most playback ranges.
+    return MinDb(flow) < MaxDb(flow);
 }
 
 int TAudioMixer::DbToInt(int flow, float decibels) const {

@@ -2,19 +2,12 @@
 #include <commctrl.h>
 #include "ControlRouting.h"
 #include "HandlerGuard.h"
+#include "WindowClass.h"
 
 namespace dorvane {
 namespace {
 constexpr char kControlProperty[] = "DorvaneControl";
 constexpr char kContainerClass[] = "DorvaneContainer";
-constexpr wchar_t kContainerClassW[] = L"DorvaneContainer";
-
-LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    // Until the control object subclasses the window (right after creation)
-    // the container behaves as a plain window. A Unicode one: its caption is
-    // set in UTF-16 and must not pass through the ANSI code page.
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
 
 HFONT InheritedFont(HWND parent) {
     HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
@@ -32,14 +25,18 @@ void EnsureCommonControls() {
 }
 
 const char* ContainerWindowClass() {
+    // A container is a control like the native ones: its object subclasses
+    // it right after creation, and until then it is a plain window. A Unicode
+    // one: its caption is set in UTF-16 and must not pass through the ANSI
+    // code page.
     static const bool registered = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ContainerProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kContainerClassW;
-        return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        WindowClassDesc desc;
+        desc.name = kContainerClass;
+        desc.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        desc.arrow_cursor = true;
+        desc.unicode = true;
+        RegisterWindowClass(desc, DefWindowProcW);
+        return true;
     }();
     (void)registered;
     return kContainerClass;

@@ -4,9 +4,8 @@
 namespace dorvane {
 
 int FontHeightForPoints(int points) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    ScreenDC screen(GetDC(nullptr));
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return -MulDiv(points, dpi, 72);
 }
 

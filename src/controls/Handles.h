@@ -26,6 +26,12 @@ public:
     handle_type get() const noexcept { return h_; }
     explicit operator bool() const noexcept { return Traits::valid(h_); }
     handle_type release() noexcept { return std::exchange(h_, Traits::invalid()); }
+    // For a function that hands a new handle out through a pointer: the one
+    // held before is closed first.
+    handle_type* Put() noexcept {
+        reset();
+        return &h_;
+    }
     void reset(handle_type h = Traits::invalid()) noexcept {
         handle_type old = std::exchange(h_, h);
         if (Traits::valid(old)) Traits::close(old);
@@ -92,6 +98,23 @@ struct FindHandleTraits {
     static void close(HANDLE h) noexcept { ::FindClose(h); }
 };
 
+// The screen's device context (GetDC of no window).
+struct ScreenDCTraits {
+    using handle_type = HDC;
+    static HDC invalid() noexcept { return nullptr; }
+    static bool valid(HDC h) noexcept { return h != nullptr; }
+    static void close(HDC h) noexcept { ::ReleaseDC(nullptr, h); }
+};
+
+// Memory the system allocated for the caller with LocalAlloc.
+template <typename Pointer>
+struct LocalMemoryTraits {
+    using handle_type = Pointer;
+    static Pointer invalid() noexcept { return nullptr; }
+    static bool valid(Pointer h) noexcept { return h != nullptr; }
+    static void close(Pointer h) noexcept { ::LocalFree(reinterpret_cast<HLOCAL>(h)); }
+};
+
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using WindowHandle = UniqueHandle<WindowHandleTraits>;
 using RegKey = UniqueHandle<RegKeyTraits>;
@@ -100,5 +123,8 @@ using IconHandle = UniqueHandle<IconTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 using ModuleHandle = UniqueHandle<ModuleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
+using ScreenDC = UniqueHandle<ScreenDCTraits>;
+template <typename Pointer>
+using LocalMemory = UniqueHandle<LocalMemoryTraits<Pointer>>;
 
 }  // namespace dorvane

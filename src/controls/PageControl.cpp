@@ -30,10 +30,20 @@ int TsuiPageControl::IndexOf(const TsuiTabSheet* page) const {
 }
 
 RECT TsuiPageControl::PageRect() const {
+    // A fixed frame, not the strip's own idea of its display area: the pages'
+    // controls are placed for a 575 x 260 page in a 581 x 285 control, and
+    // that must hold whatever the tab font and the system's tab metrics.
+    constexpr int kFrame = 3;
+    constexpr int kStrip = 22;
     RECT r{};
-    if (!tabs_) return r;
-    GetClientRect(tabs_.get(), &r);
-    SendMessageA(tabs_.get(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    if (!Handle()) return r;
+    GetClientRect(Handle(), &r);
+    r.left += kFrame;
+    r.top += kStrip;
+    r.right -= kFrame;
+    r.bottom -= kFrame;
+    if (r.right < r.left) r.right = r.left;
+    if (r.bottom < r.top) r.bottom = r.top;
     return r;
 }
 

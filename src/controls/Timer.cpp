@@ -1,5 +1,4 @@
 #include "Timer.h"
-#include "controls/WindowClass.h"
 #include "HandlerGuard.h"
 
 namespace dorvane {
@@ -10,20 +9,16 @@ constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 TTimer::TTimer(UINT interval_ms, bool enabled) : interval_(interval_ms) {
-    RegisterWindowClass({kTimerClass});
-    window_.reset(CreateWindowExA(0, kTimerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr));
-    if (window_) {
-        SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowLongPtrA(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::WndProc));
-    }
+    BoundWindow::Shape shape;
+    shape.parent = HWND_MESSAGE;
+    WindowClassDesc window_class;
+    window_class.name = kTimerClass;
+    window_.Create(window_class, shape,
+                   [this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return WindowProc(hwnd, msg, wp, lp); });
     SetEnabled(enabled);
 }
 
-TTimer::~TTimer() {
-    Disarm();
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
-}
+TTimer::~TTimer() { Disarm(); }
 
 void TTimer::Arm() {
     ++start_count_;
@@ -58,11 +53,10 @@ void TTimer::RestartIfRunning() {
     if (enabled_) Restart();
 }
 
-LRESULT CALLBACK TTimer::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TTimer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_TIMER && wp == kTimerId) {
-        auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         // A tick already queued when the timer was stopped must not fire.
-        if (self && self->enabled_ && self->OnTimer) GuardedCall([&] { self->OnTimer(); });
+        if (enabled_ && OnTimer) GuardedCall([&] { OnTimer(); });
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
-#include "Handles.h"
+#include "BoundWindow.h"
 
 namespace dorvane {
 
@@ -38,14 +38,14 @@ public:
     HWND Handle() const { return window_.get(); }
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Arm();
     void Disarm();
 
-    WindowHandle window_;
     UINT interval_;
     bool enabled_ = false;
     unsigned start_count_ = 0;
+    BoundWindow window_;
 };
 
 }  // namespace dorvane

@@ -1,5 +1,4 @@
 #include "TrayIcon.h"
-#include "controls/WindowClass.h"
 #include "HandlerGuard.h"
 
 namespace dorvane {
@@ -8,20 +7,29 @@ constexpr char kTrayClass[] = "DorvaneTrayIconWindow";
 
 }  // namespace
 
+TTrayIcon::NotifyIconFunction& TTrayIcon::ShellCall() {
+    static NotifyIconFunction call = [](DWORD message, NOTIFYICONDATAA& data) {
+        return Shell_NotifyIconA(message, &data);
+    };
+    return call;
+}
+
 TTrayIcon::TTrayIcon(UINT id, NotifyIconFunction notify)
     : notify_(std::move(notify)), id_(id), taskbar_created_(RegisterWindowMessageA("TaskbarCreated")) {
-    if (!notify_) notify_ = [](DWORD message, NOTIFYICONDATAA& data) { return Shell_NotifyIconA(message, &data); };
-    RegisterWindowClass({kTrayClass, &TTrayIcon::WndProc});
+    if (!notify_) notify_ = ShellCall();
     // A hidden top-level window, not a message-only one: only top-level
     // windows hear the "TaskbarCreated" broadcast.
-    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kTrayClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr));
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    BoundWindow::Shape shape;
+    shape.ex_style = WS_EX_TOOLWINDOW;
+    shape.style = WS_POPUP;
+    WindowClassDesc window_class;
+    window_class.name = kTrayClass;
+    window_.Create(window_class, shape,
+                   [this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return WindowProc(hwnd, msg, wp, lp); });
 }
 
 TTrayIcon::~TTrayIcon() {
     if (visible_) Call(NIM_DELETE, 0);
-    if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 
 BOOL TTrayIcon::Call(DWORD message, UINT flags) {
@@ -78,17 +86,14 @@ void TTrayIcon::HandleCallback(LPARAM mouse_message) {
     }
 }
 
-LRESULT CALLBACK TTrayIcon::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TTrayIcon*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self) {
-        if (msg == kCallbackMessage && wp == self->id_) {
-            GuardedCall([&] { self->HandleCallback(lp); });
-            return 0;
-        }
-        if (msg == self->taskbar_created_ && self->taskbar_created_ != 0) {
-            if (self->visible_) self->Call(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
-            return 0;
-        }
+LRESULT TTrayIcon::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kCallbackMessage && wp == id_) {
+        GuardedCall([&] { HandleCallback(lp); });
+        return 0;
+    }
+    if (msg == taskbar_created_ && taskbar_created_ != 0) {
+        if (visible_) Call(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

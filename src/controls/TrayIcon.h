@@ -11,6 +11,7 @@
 #include <shellapi.h>
 #include <functional>
 #include <string>
+#include "BoundWindow.h"
 #include "Handles.h"
 #include "IconList.h"
 
@@ -24,6 +25,10 @@ public:
 
     static constexpr UINT kCallbackMessage = WM_APP + 0x54;
     static constexpr size_t kMaxHintLength = 63;
+
+    // An icon made without a call of its own takes the one here at its
+    // construction: the shell's, unless a test has put its own in.
+    static NotifyIconFunction& ShellCall();
 
     explicit TTrayIcon(UINT id = 1, NotifyIconFunction notify = {});
     ~TTrayIcon();
@@ -53,18 +58,18 @@ public:
     std::function<void()> OnDblClick;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void HandleCallback(LPARAM mouse_message);
     BOOL Call(DWORD message, UINT flags);
 
     NotifyIconFunction notify_;
-    WindowHandle window_;
     UINT id_;
     UINT taskbar_created_;
     TIconList icons_;
     int image_index_ = -1;
     std::string hint_;
     bool visible_ = false;
+    BoundWindow window_;
 };
 
 }  // namespace dorvane

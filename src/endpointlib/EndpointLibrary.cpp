@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <cstring>
 #include <cwchar>
+#include "controls/Handles.h"
 
 namespace dorvane {
 namespace {
@@ -14,16 +15,38 @@ ComPtr<T> MakeCom(Args&&... args) {
 }
 
 // A platform string that CoTaskMemFree releases.
-struct TaskString {
-    LPWSTR text = nullptr;
-    ~TaskString() { CoTaskMemFree(text); }
+struct TaskMemTraits {
+    using handle_type = LPWSTR;
+    static LPWSTR invalid() noexcept { return nullptr; }
+    static bool valid(LPWSTR h) noexcept { return h != nullptr; }
+    static void close(LPWSTR h) noexcept { CoTaskMemFree(h); }
 };
+using TaskString = UniqueHandle<TaskMemTraits>;
 
-// A PROPVARIANT that is cleared when it goes.
-struct PropValue {
-    PROPVARIANT value;
-    PropValue() { PropVariantInit(&value); }
-    ~PropValue() { PropVariantClear(&value); }
+// A PROPVARIANT that is cleared when it goes; a copy would clear it twice.
+class PropValue {
+public:
+    PropValue() noexcept { PropVariantInit(&value_); }
+    ~PropValue() { PropVariantClear(&value_); }
+    PropValue(const PropValue&) = delete;
+    PropValue& operator=(const PropValue&) = delete;
+    PropValue(PropValue&& other) noexcept : value_(other.value_) { PropVariantInit(&other.value_); }
+    PropValue& operator=(PropValue&& other) noexcept {
+        if (this != &other) {
+            PropVariantClear(&value_);
+            value_ = other.value_;
+            PropVariantInit(&other.value_);
+        }
+        return *this;
+    }
+    PROPVARIANT* Put() noexcept {
+        PropVariantClear(&value_);
+        return &value_;
+    }
+    const PROPVARIANT& get() const noexcept { return value_; }
+
+private:
+    PROPVARIANT value_;
 };
 
 EDataFlow DataFlow(int slot) { return slot == 0 ? eRender : eCapture; }
@@ -128,7 +151,7 @@ bool TEndpointLibrary::DevEnum() {
         ComPtr<IMMDevice> defaultDevice;
         TaskString defaultId;
         if (FAILED(enumerator->GetDefaultAudioEndpoint(DataFlow(slot), eMultimedia, defaultDevice.Put())) ||
-            FAILED(defaultDevice->GetId(&defaultId.text)) || !defaultId.text)
+            FAILED(defaultDevice->GetId(defaultId.Put())) || !defaultId)
             break;
         UINT count = 0;
         if (FAILED(enumerator->EnumAudioEndpoints(DataFlow(slot), DEVICE_STATE_ACTIVE, flow.list.Put())) ||
@@ -140,21 +163,21 @@ bool TEndpointLibrary::DevEnum() {
             ComPtr<IPropertyStore> store;
             PropValue name;
             if (FAILED(device->OpenPropertyStore(STGM_READ, store.Put())) ||
-                FAILED(store->GetValue(PKEY_Device_FriendlyName, &name.value)) || name.value.vt != VT_LPWSTR ||
-                !name.value.pwszVal)
+                FAILED(store->GetValue(PKEY_Device_FriendlyName, name.Put())) || name.get().vt != VT_LPWSTR ||
+                !name.get().pwszVal)
                 continue;
             TEndpointDeviceRecord* record = Record(slot, static_cast<int>(i));
             if (record) {
-                wcsncpy(record->Name, name.value.pwszVal, kEndpointNameUnits - 1);
+                wcsncpy(record->Name, name.get().pwszVal, kEndpointNameUnits - 1);
                 record->Name[kEndpointNameUnits - 1] = L'\0';
                 record->Index = static_cast<int32_t>(i);
             }
             TaskString id;
-            if (FAILED(device->GetId(&id.text)) || !id.text) {
+            if (FAILED(device->GetId(id.Put())) || !id) {
                 failed = true;
                 break;
             }
-            const bool isDefault = flow.selectedIndex < 0 && std::wcscmp(id.text, defaultId.text) == 0;
+            const bool isDefault = flow.selectedIndex < 0 && std::wcscmp(id.get(), defaultId.get()) == 0;
             if (record) record->Default = record->Selected = isDefault ? 1 : 0;
             if (isDefault) {
                 flow.selected = std::move(device);
@@ -267,9 +290,9 @@ void TEndpointLibrary::GetListDevName(int flow, int index, wchar_t* buffer, int 
     const Flow& f = flows_[Slot(flow)];
     if (f.list && index >= 0 && SUCCEEDED(f.list->Item(static_cast<UINT>(index), device.Put())) && device &&
         SUCCEEDED(device->OpenPropertyStore(STGM_READ, store.Put())) &&
-        SUCCEEDED(store->GetValue(PKEY_Device_FriendlyName, &name.value)) && name.value.vt == VT_LPWSTR &&
-        name.value.pwszVal)
-        text = name.value.pwszVal;
+        SUCCEEDED(store->GetValue(PKEY_Device_FriendlyName, name.Put())) && name.get().vt == VT_LPWSTR &&
+        name.get().pwszVal)
+        text = name.get().pwszVal;
     wcsncpy(buffer, text, static_cast<size_t>(size - 1));
     buffer[size - 1] = L'\0';
 }

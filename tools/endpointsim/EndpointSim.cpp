@@ -188,7 +188,7 @@ int WINAPI zelGetVolRange(int flow, float* minDb, float* maxDb, float* stepDb) {
     int result = 1;
     if (g_state->view.Ok()) {
         Locked b;
-        if (SimEndpoint* e = Selected(*b, FlowOf(flow)); e && e->HasLevel) {
+        if (SimEndpoint* e = Selected(*b, FlowOf(flow)); e && e->HasLevel && !e->RangeFails) {
             lo = e->MinDb;
             hi = e->MaxDb;
             step = e->StepDb;

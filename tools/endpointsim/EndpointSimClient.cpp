@@ -76,6 +76,14 @@ bool TEndpointSimClient::SetMute(int flow, int slot, bool muted) {
     return true;
 }
 
+bool TEndpointSimClient::SetRangeFails(int flow, int slot, bool fails) {
+    TSimBlockView::Guard guard(view_);
+    SimEndpoint* e = Slot(flow, slot);
+    if (!e) return false;
+    e->RangeFails = fails;
+    return true;
+}
+
 bool TEndpointSimClient::SetPresent(int flow, int slot, bool present) {
     TSimBlockView::Guard guard(view_);
     SimEndpoint* e = Slot(flow, slot);

@@ -24,6 +24,8 @@ public:
     // endpoint the library watches posts the control message.
     bool SetLevel(int flow, int slot, float decibels, int channel = -1);
     bool SetMute(int flow, int slot, bool muted);
+    // The endpoint keeps its levels but the library can no longer read its range.
+    bool SetRangeFails(int flow, int slot, bool fails);
     // Plug, unplug, default endpoint: the device message.
     bool SetPresent(int flow, int slot, bool present);
     bool SetDefault(int flow, int slot);

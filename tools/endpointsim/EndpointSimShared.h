@@ -12,7 +12,7 @@ namespace dorvane::endpointsim {
 constexpr char kBlockName[] = "DorvaneEndpointSim";
 constexpr char kLockName[] = "DorvaneEndpointSimLock";
 constexpr uint32_t kMagic = 0x4D495345;  // "ESIM"
-constexpr uint32_t kLayoutVersion = 1;
+constexpr uint32_t kLayoutVersion = 2;
 constexpr int kMaxEndpoints = 128;  // per flow: more than a table holds
 constexpr uint32_t kNoMessage = 0xFFFFFFFF;
 
@@ -22,6 +22,7 @@ struct SimEndpoint {
     uint8_t HasLevel;   // a level control on its path
     uint8_t HasMute;    // a mute control on its path
     uint8_t Muted;
+    uint8_t RangeFails; // the range query fails: 0 ... 0 dB, as the real library then reports
     uint32_t Channels;  // 1 or 2
     float MinDb, MaxDb, StepDb;
     float LevelDb[2];

@@ -35,6 +35,10 @@ TEST(TrayPictures, TheNavigationImageIsAWhiteEInAWhiteRing) {
     EXPECT_TRUE(IsWhite(e.At(9, 19)));    // its bowl
     EXPECT_FALSE(IsWhite(e.At(21, 20)));  // open at the lower right
     EXPECT_FALSE(IsWhite(e.At(16, 12)));  // hollow above the bar
+    // Nothing but the white drawing: the background is clear inside the
+    // ring and out.
+    for (POINT clear : {POINT{16, 12}, POINT{16, 5}, POINT{21, 20}, POINT{0, 0}, POINT{31, 31}})
+        EXPECT_EQ(AlphaOf(e.At(clear.x, clear.y)), 0) << clear.x << "," << clear.y;
 }
 
 TEST(OverlayPicture, AGreyKeyboardUnderARedProhibitionSign) {
@@ -61,7 +65,7 @@ TEST(OverlayPicture, AGreyKeyboardUnderARedProhibitionSign) {
 
 TEST(Icons, EveryPictureBecomesAnIconOfItsSize) {
     for (int i = 0; i < 3; ++i) {
-        IconHandle icon(IconFromPicture(TrayPicture(i)));
+        IconHandle icon = IconFromPicture(TrayPicture(i));
         ASSERT_TRUE(icon);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon.get(), &info));
@@ -71,7 +75,7 @@ TEST(Icons, EveryPictureBecomesAnIconOfItsSize) {
         EXPECT_EQ(bm.bmWidth, 32);
         EXPECT_EQ(bm.bmHeight, 32);
     }
-    GdiObject overlay(BitmapFromPicture(LockedKeyboardPicture(), 0x000000));
+    GdiObject overlay = BitmapFromPicture(LockedKeyboardPicture(), 0x000000);
     BITMAP bm{};
     ASSERT_TRUE(GetObjectA(overlay.get(), sizeof bm, &bm));
     EXPECT_EQ(bm.bmWidth, 84);

@@ -187,6 +187,28 @@ TEST_F(MainWindowTest, TrayImagesFollowTheStatusWord) {
     }
 }
 
+TEST_F(MainWindowTest, TheTrayIconAppearsWithImageZero) {
+    form.reset();
+    struct Call {
+        DWORD message;
+        UINT flags;
+        HICON icon;
+    };
+    std::vector<Call> calls;
+    const TTrayIcon::NotifyIconFunction shell = TTrayIcon::ShellCall();
+    TTrayIcon::ShellCall() = [&](DWORD message, NOTIFYICONDATAA& data) {
+        calls.push_back({message, data.uFlags, data.hIcon});
+        return TRUE;
+    };
+    form = std::make_unique<TForm1>(app, SystemInfo{}, std::vector<std::string>{});
+    TTrayIcon::ShellCall() = shell;
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_TRUE(calls.front().flags & NIF_ICON);
+    EXPECT_EQ(calls.front().icon, form->TrayIconSts.Icons().Get(0));
+    EXPECT_NE(calls.front().icon, nullptr);
+}
+
 TEST_F(MainWindowTest, ASingleLeftClickOpensTheMenuAfterTheTimer) {
     SetCursorPos(300, 200);
     form->TrayIconStsMouseUp(TTrayIcon::MouseButton::Left, POINT{310, 210});

@@ -136,6 +136,25 @@ TEST_F(EndpointMixer, EndpointWithoutMuteReportsItMissing) {
     EXPECT_EQ(-30.0f, mixer->MinDb(0));
 }
 
+TEST_F(EndpointMixer, AnEndpointWhoseRangeCannotBeReadHasNoLevelToReadOrWrite) {
+    // The library then reports 0 ... 0 dB: a touch of the bar must not be
+    // written as 0 dB, the top of most playback ranges.
+    sim.SetPresent(0, 0, false);
+    const int slot = sim.Add(0, L"Speakers (USB Audio Device)", -45.0f, 0.0f, true, true);
+    ASSERT_GE(slot, 0);
+    sim.SetLevel(0, slot, -20.0f);
+    sim.SetRangeFails(0, slot, true);
+    ASSERT_TRUE(Activate());
+    Reading r = Read(0);
+    EXPECT_TRUE(r.levelMissing);
+    EXPECT_EQ(-1, r.level);
+    EXPECT_FALSE(r.muteMissing);
+    EXPECT_TRUE(mixer->SetVolume(0, -1, 20000, -1, 1));
+    EXPECT_EQ(-20.0f, sim.Endpoint(0, slot).LevelDb[0]);
+    EXPECT_EQ(-20.0f, sim.Endpoint(0, slot).LevelDb[1]);
+    EXPECT_EQ(1, sim.Endpoint(0, slot).Muted);  // the mute still goes out
+}
+
 TEST_F(EndpointMixer, NotificationsBecomeEventsUnderTheirConditions) {
     mixer->Enum();  // enumerated, not active
     DeliverPosted();

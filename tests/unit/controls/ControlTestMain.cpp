@@ -6,23 +6,10 @@
 
 namespace dorvane::test {
 namespace {
-LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = 0;
     if (RouteControlMessage(hwnd, msg, wp, lp, result)) return result;
     return DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-const char* FormClass() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = "DorvaneTestForm";
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-    return "DorvaneTestForm";
 }
 
 BOOL CALLBACK CountChild(HWND, LPARAM counter) {
@@ -37,9 +24,17 @@ BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM counter) {
 }
 }  // namespace
 
-TestForm::TestForm()
-    : window_(CreateWindowExA(0, FormClass(), "controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 10, 10,
-                              640, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {
+TestForm::TestForm() {
+    BoundWindow::Shape shape;
+    shape.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    shape.x = shape.y = 10;
+    shape.width = 640;
+    shape.height = 400;
+    shape.title = "controls";
+    WindowClassDesc window_class;
+    window_class.name = "DorvaneTestForm";
+    window_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    window_.Create(window_class, shape, FormProc);
     ShowWindow(window_.get(), SW_SHOW);
     SetForegroundWindow(window_.get());
 }

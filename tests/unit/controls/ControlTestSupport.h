@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "controls/BoundWindow.h"
 #include "controls/Handles.h"
 
 namespace dorvane::test {
@@ -16,7 +17,7 @@ public:
     void Destroy() { window_.reset(); }
 
 private:
-    WindowHandle window_;
+    BoundWindow window_;
 };
 
 using EventLog = std::vector<std::string>;

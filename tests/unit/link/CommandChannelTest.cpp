@@ -42,38 +42,38 @@ TEST_F(CommandChannelTest, CommandsAreDroppedWithoutALiveService) {
     EXPECT_TRUE(service.MessagesOf(WM_COPYDATA).empty());
 }
 
-// A window on the panel's thread whose handler sends a command while the
-// service still waits for its answer.
-struct NestedSender {
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-        if (msg == WM_USER + 7) {
-            auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-            form->SendCommand("GET AUDIO_IN");
-            return 1;
-        }
-        return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-};
-
-TEST_F(CommandChannelTest, ACommandInsideAMessageSentByTheServiceIsDropped) {
+// A message the service sends to a window on the panel's thread, whose work
+// sends a command: held back while the service waits for the answer (sending
+// back into a waiting sender could deadlock it), sent once the work has
+// released the service first, as the status update's work does.
+TEST_F(CommandChannelTest, ACommandFromInsideASentMessageGoesOutOnlyOnceTheSenderIsReleased) {
     MakeForm();
     Discover(service);
+    constexpr UINT kWork = WM_USER + 7;
+    constexpr UINT kReleaseThenWork = WM_USER + 8;
+    BoundWindow nested;
+    WindowClassDesc window_class;
+    window_class.name = "NestedSenderWindow";
+    ASSERT_TRUE(nested.Create(window_class, BoundWindow::Shape{}, [this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg != kWork && msg != kReleaseThenWork) return BoundWindow::Default(hwnd, msg, wp, lp);
+        if (msg == kReleaseThenWork) ReplyMessage(1);
+        form->SendCommand("GET AUDIO_IN");
+        return LRESULT(1);
+    }));
+    const struct {
+        UINT msg;
+        size_t commands;
+    } cases[] = {{kWork, 0}, {kReleaseThenWork, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.msg);
+        service.Clear();
+        auto f = service.Send(nested.get(), c.msg, 0, 0);
+        EXPECT_EQ(PumpFor(f), 1);
+        PumpUntil([&] { return service.MessagesOf(WM_COPYDATA).size() >= c.commands; }, 1000);
+        EXPECT_EQ(service.MessagesOf(WM_COPYDATA).size(), c.commands);
+    }
+    // Outside any sent message a command always goes out.
     service.Clear();
-
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &NestedSender::Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "NestedSenderWindow";
-    RegisterClassA(&wc);
-    WindowHandle nested(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                        GetModuleHandleA(nullptr), nullptr));
-    SetWindowLongPtrA(nested.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form.get()));
-
-    auto f = service.Send(nested.get(), WM_USER + 7, 0, 0);
-    EXPECT_EQ(PumpFor(f), 1);
-    EXPECT_TRUE(service.MessagesOf(WM_COPYDATA).empty());
-
-    // The same command outside any sent message goes out.
     form->SendCommand("GET AUDIO_IN");
     EXPECT_EQ(service.MessagesOf(WM_COPYDATA).size(), 1u);
 }

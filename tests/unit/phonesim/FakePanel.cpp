@@ -9,23 +9,14 @@ constexpr char kFakePanelClass[] = "PhoneSimTestPanel";
 FakePanel::FakePanel()
     : discover_msg(RegisterWindowMessageA(dorvane::kDiscoverMessageName)),
       attach_msg(RegisterWindowMessageA(dorvane::kAttachMessageName)) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &FakePanel::WindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kFakePanelClass;
-    RegisterClassExA(&wc);
-    window_.reset(CreateWindowExA(0, kFakePanelClass, "fake panel", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                  nullptr, wc.hInstance, this));
-}
-
-LRESULT CALLBACK FakePanel::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<FakePanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return self ? self->Handle(window, msg, wp, lp) : DefWindowProcA(window, msg, wp, lp);
+    dorvane::BoundWindow::Shape shape;
+    shape.style = WS_OVERLAPPEDWINDOW;
+    shape.width = shape.height = 100;
+    shape.title = "fake panel";
+    dorvane::WindowClassDesc window_class;
+    window_class.name = kFakePanelClass;
+    window_.Create(window_class, shape,
+                   [this](HWND window, UINT msg, WPARAM wp, LPARAM lp) { return Handle(window, msg, wp, lp); });
 }
 
 LRESULT FakePanel::Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp) {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "controls/Handles.h"
+#include "controls/BoundWindow.h"
 
 namespace phonesim_test {
 
@@ -58,11 +58,10 @@ public:
     UINT attach_msg;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp);
 
-    dorvane::WindowHandle window_;
     bool in_send_ = false;
+    dorvane::BoundWindow window_;
 };
 
 }  // namespace phonesim_test

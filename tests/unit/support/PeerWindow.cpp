@@ -1,6 +1,7 @@
 #include "PeerWindow.h"
 #include <chrono>
 #include <utility>
+#include "controls/BoundWindow.h"
 
 namespace dorvane::testing {
 namespace {
@@ -20,19 +21,18 @@ PeerWindow::~PeerWindow() {
 }
 
 void PeerWindow::ThreadMain() {
-    static const bool registered = [] {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = &PeerWindow::WndProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = kPeerClass;
-        return RegisterClassA(&wc) != 0;
-    }();
-    (void)registered;
-    HWND hwnd = CreateWindowExA(0, kPeerClass, "peer", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), this);
+    BoundWindow window;
+    BoundWindow::Shape shape;
+    shape.style = WS_POPUP;
+    shape.width = shape.height = 10;
+    shape.title = "peer";
+    WindowClassDesc window_class;
+    window_class.name = kPeerClass;
+    window.Create(window_class, shape,
+                  [this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return WindowProc(hwnd, msg, wp, lp); });
     {
         std::lock_guard lock(mutex_);
-        hwnd_ = hwnd;
+        hwnd_ = window.get();
     }
     ready_.notify_all();
     MSG msg;
@@ -42,20 +42,14 @@ void PeerWindow::ThreadMain() {
     }
 }
 
-LRESULT CALLBACK PeerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<PeerWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT PeerWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PEER_TASK) {
         std::packaged_task<LRESULT()> task;
         {
-            std::lock_guard lock(self->mutex_);
-            if (self->tasks_.empty()) return 0;
-            task = std::move(self->tasks_.front());
-            self->tasks_.pop_front();
+            std::lock_guard lock(mutex_);
+            if (tasks_.empty()) return 0;
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
         }
         task();
         return 0;
@@ -82,9 +76,9 @@ LRESULT CALLBACK PeerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
                 if (cds->lpData) r.bytes.assign(static_cast<const char*>(cds->lpData), cds->cbData);
             }
         }
-        std::lock_guard lock(self->mutex_);
-        self->received_.push_back(r);
-        return self->reply;
+        std::lock_guard lock(mutex_);
+        received_.push_back(r);
+        return reply;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

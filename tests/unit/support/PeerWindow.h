@@ -50,7 +50,7 @@ public:
     LRESULT reply = 1;
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void ThreadMain();
 
     std::thread thread_;

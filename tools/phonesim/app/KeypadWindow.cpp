@@ -46,8 +46,9 @@ constexpr SwitchBox kSwitches[] = {
 
 WNDPROC g_button_proc = nullptr;  // the system's button procedure
 
-KeypadWindow* Owner(HWND window) {
-    return reinterpret_cast<KeypadWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+// A key button carries its keypad in its own user data.
+KeypadWindow* Owner(HWND button) {
+    return reinterpret_cast<KeypadWindow*>(GetWindowLongPtrA(button, GWLP_USERDATA));
 }
 
 void SetCheck(HWND window, int id, bool checked) {
@@ -62,15 +63,6 @@ KeypadWindow::KeypadWindow(PhoneService& service, std::function<void()> on_close
     : service_(service), on_close_(std::move(on_close)) {}
 
 bool KeypadWindow::Create() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &KeypadWindow::WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kKeypadClass;
-    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     RECT frame{0, 0, 430, 220};
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRect(&frame, style, FALSE);
@@ -80,27 +72,28 @@ bool KeypadWindow::Create() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + 8;
     const int top = work.bottom - (frame.bottom - frame.top) - 8;
-    window_.reset(CreateWindowExA(0, kKeypadClass, "Phone service simulator", style, left, top,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                                  this));
-    if (!window_) return false;
+    dorvane::BoundWindow::Shape shape;
+    shape.style = style;
+    shape.x = left;
+    shape.y = top;
+    shape.width = frame.right - frame.left;
+    shape.height = frame.bottom - frame.top;
+    shape.title = "Phone service simulator";
+    dorvane::WindowClassDesc window_class;
+    window_class.name = kKeypadClass;
+    window_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    window_class.arrow_cursor = true;
+    if (!window_.Create(window_class, shape,
+                        [this](HWND window, UINT msg, WPARAM wp, LPARAM lp) { return Handle(window, msg, wp, lp); }))
+        return false;
     ShowWindow(window_.get(), SW_SHOWNORMAL);
     UpdateWindow(window_.get());
     return true;
 }
 
-LRESULT CALLBACK KeypadWindow::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    if (KeypadWindow* self = Owner(window)) return self->Handle(window, msg, wp, lp);
-    return DefWindowProcA(window, msg, wp, lp);
-}
-
 LRESULT CALLBACK KeypadWindow::KeyButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp) {
     LRESULT result = CallWindowProcA(g_button_proc, button, msg, wp, lp);
-    KeypadWindow* self = Owner(GetParent(button));
+    KeypadWindow* self = Owner(button);
     if (!self) return result;
     switch (msg) {
     case WM_LBUTTONDOWN:
@@ -126,6 +119,7 @@ void KeypadWindow::CreateControls(HWND window) {
                                       instance, nullptr);
         if (!button) continue;
         SendMessageA(button, WM_SETFONT, font, FALSE);
+        SetWindowLongPtrA(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         // Subclassed: a button reports a click only on release, the keypad
         // needs the press and the release.
         WNDPROC old = reinterpret_cast<WNDPROC>(

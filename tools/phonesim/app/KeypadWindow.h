@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <functional>
 #include <string>
-#include "controls/Handles.h"
+#include "controls/BoundWindow.h"
 #include "phonesim/PhoneService.h"
 
 namespace phonesim {
@@ -23,7 +23,6 @@ public:
     bool Create();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK KeyButtonProc(HWND button, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls(HWND window);
@@ -36,7 +35,7 @@ private:
 
     PhoneService& service_;
     std::function<void()> on_close_;
-    dorvane::WindowHandle window_;
+    dorvane::BoundWindow window_;
     HWND status_line_ = nullptr;
     std::string status_text_;
     bool key_pressed_ = false;

@@ -1,7 +1,7 @@
 #include "phonesim/PhoneService.h"
 #include <algorithm>
 #include "LogFormat.h"
-#include "controls/Handles.h"
+#include "controls/BoundWindow.h"
 #include "link/LinkProtocol.h"
 
 namespace phonesim {
@@ -22,15 +22,6 @@ constexpr UINT kMsgStop = WM_APP + 4;
 constexpr UINT_PTR kStatusTimerId = 1;
 
 UINT ClampInterval(UINT ms) { return std::clamp(ms, kMinIntervalMs, kMaxIntervalMs); }
-
-bool RegisterServiceClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kServiceWindowClass;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
 
 }  // namespace
 
@@ -82,16 +73,19 @@ void PhoneService::Stop() {
 
 void PhoneService::ThreadMain(std::promise<HWND>* ready) {
     thread_id_ = GetCurrentThreadId();
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    dorvane::WindowHandle window;
-    if (RegisterServiceClass(instance, &PhoneService::WindowProc)) {
-        // Top-level (no parent, not message-only): HWND_BROADCAST reaches
-        // only top-level windows, and the panel's attach broadcast must.
-        window.reset(CreateWindowExA(0, kServiceWindowClass, "Phone service simulator",
-                                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 240,
-                                     120, nullptr, nullptr, instance, this));
-    }
-    if (!window) {
+    // Top-level (no parent, not message-only): HWND_BROADCAST reaches only
+    // top-level windows, and the panel's attach broadcast must.
+    dorvane::BoundWindow window;
+    dorvane::BoundWindow::Shape shape;
+    shape.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    shape.x = shape.y = CW_USEDEFAULT;
+    shape.width = 240;
+    shape.height = 120;
+    shape.title = "Phone service simulator";
+    dorvane::WindowClassDesc window_class;
+    window_class.name = kServiceWindowClass;
+    if (!window.Create(window_class, shape,
+                       [this](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return Handle(hwnd, msg, wp, lp); })) {
         log_.Add("cannot create the service window");
         ready->set_value(nullptr);
         return;
@@ -115,16 +109,6 @@ void PhoneService::ThreadMain(std::promise<HWND>* ready) {
     window_ = nullptr;
     outbox_.clear();
     log_.Add("service stopped");
-}
-
-LRESULT CALLBACK PhoneService::WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<PhoneService*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self) return self->Handle(window, msg, wp, lp);
-    return DefWindowProcA(window, msg, wp, lp);
 }
 
 LRESULT PhoneService::Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp) {

@@ -140,7 +140,6 @@ private:
         std::string text;
     };
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     void ThreadMain(std::promise<HWND>* ready);
     // Runs `work` on the service thread and waits for it; false when the
