@@ -149,11 +149,35 @@ public:
     std::unique_ptr<TsuiButton> suiButtonSysAudioOut;
     void CreateAudioPage();
     void RefreshSysDefaultButton();
+    // The volume group (audio/VolumePage.cpp)
+    bool SpeakerRemembered = false;
+    int RememberedSpeakerPosition = 0;
+    bool RememberedSpeakerMute = false;
     void UpdateVolumeGroup(bool device_present);
+    bool ActivatePhoneMixer(bool refill);
+    bool ShowLineVolume(int device, int source, TsuiTrackBar& bar, TsuiCheckBox& box, int lo, int hi);
+    bool SpeakerLinesDiffer();
+    void suiTrackBarVolOutChange();
+    void suiTrackBarVolInChange();
+    void suiCheckBoxVolOutEnter();
+    void AudioMixerUsbCtrlChange();
+    void AudioMixerUsbLineChange();
+    void AudioMixerUsbPropertyChange();
     void TimerDevChgTimer();
+    void RaiseSpeakerForTone();
+    void RestoreSpeakerAfterTone();
+    // Skype's devices (audio/SkypeDevices.cpp)
+    std::string PhoneOutName, PhoneInName;
+    bool AutoSelectOutPending = false;
+    bool AutoSelectInPending = false;
     void UpdateSkypeGroup(bool skype_present);
     enum class SkypeList { Out, In };
     void ApplySkypeDeviceReply(const std::string& text, const char* prefix, SkypeList list);
+    void SendSkypeDevice(SkypeList list);
+    void QueryAudioOut();
+    void QueryAudioIn();
+    void suiComboBoxSkypeOutChange();
+    void suiComboBoxSkypeInChange();
 
     // --- Ring tones (ring/)
     bool Ringing = false;
@@ -171,6 +195,10 @@ public:
     void LoadRingTone();
     void EnsureMuteFile();
     void ShowRingFolder();
+    // Stops playback and highlights entry n of the ring list (-1 for none).
+    void SelectRingEntry(int n);
+    // Plays the highlighted tone and adopts it, or stops a preview.
+    void TogglePreview();
     void UpdateRinging(uint8_t call_state);
     void EndRinging();
     void StopTone();
@@ -181,7 +209,10 @@ public:
     void LoadWebSettings();
     void GroupWebRows();
     void LoadWebList();
+    int SelectedWebEntry = 0;
     void SelectWebEntry(int entry);
+    // Opens entry n's address when its link is enabled (the keypad's way).
+    void OpenWebEntry(int entry);
     void NavigateWebPage();
     std::unique_ptr<TLabel> LabelWeb[5];
     std::unique_ptr<TsuiRadioButton> suiRadioButtonWeb[5];

@@ -11,4 +11,6 @@ void TForm1::EnsureMuteFile() {}
 
 void TForm1::ShowRingFolder() {}
 
+void TForm1::SelectRingEntry(int) {}
+
 }  // namespace dorvane

@@ -9,4 +9,6 @@ void TForm1::EndRinging() { Ringing = false; }
 
 void TForm1::StopTone() {}
 
+void TForm1::TogglePreview() {}
+
 }  // namespace dorvane

@@ -14,4 +14,6 @@ void TForm1::LoadWebList() {}
 
 void TForm1::SelectWebEntry(int) {}
 
+void TForm1::OpenWebEntry(int) {}
+
 }  // namespace dorvane
