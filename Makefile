@@ -6,8 +6,12 @@ OUT      := $(CURDIR)/out
 JOBS     ?= $(shell nproc)
 BUILD64  := $(OUT)/build-win64
 BUILD32  := $(OUT)/build-win32
+# The pure-logic files built with the host compiler (tests/native): plain
+# x86-64, and -m32 for the x87 arithmetic of the 32-bit panel.
+NATIVE64 := $(OUT)/build-native64
+NATIVE32 := $(OUT)/build-native32
 
-.PHONY: all build build64 build32 bootstrap test run bench clean
+.PHONY: all build build64 build32 native bootstrap test run bench clean
 
 all: build
 
@@ -22,17 +26,28 @@ $(BUILD32)/CMakeCache.txt:
 	cmake -S . -B $(BUILD32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_BIN_DIR=$(OUT)/win32/bin -DDORVANE_TESTS=OFF
 
+$(NATIVE64)/CMakeCache.txt:
+	cmake -S tests/native -B $(NATIVE64) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(NATIVE32)/CMakeCache.txt:
+	cmake -S tests/native -B $(NATIVE32) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_NATIVE_FLAGS=-m32
+
 build64: $(BUILD64)/CMakeCache.txt
 	cmake --build $(BUILD64) -j $(JOBS)
 
 build32: $(BUILD32)/CMakeCache.txt
 	cmake --build $(BUILD32) -j $(JOBS)
 
+native: $(NATIVE64)/CMakeCache.txt $(NATIVE32)/CMakeCache.txt
+	cmake --build $(NATIVE64) -j $(JOBS)
+	cmake --build $(NATIVE32) -j $(JOBS)
+
 build: bootstrap
 	@$(MAKE) --no-print-directory build64 build32
 
 test: build
-	scripts/session scripts/run-tests $(BUILD64)
+	@$(MAKE) --no-print-directory native
+	scripts/session scripts/run-tests $(BUILD64) $(NATIVE64) $(NATIVE32)
 
 run: build
 	scripts/session scripts/run-demo $(if $(ONCE),--once,)
@@ -42,4 +57,4 @@ bench: build
 	scripts/session scripts/run-bench $(BUILD64)
 
 clean:
-	rm -rf $(BUILD64) $(BUILD32) $(OUT)/win64 $(OUT)/win32
+	rm -rf $(BUILD64) $(BUILD32) $(NATIVE64) $(NATIVE32) $(OUT)/win64 $(OUT)/win32

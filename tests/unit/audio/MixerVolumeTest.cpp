@@ -1,9 +1,8 @@
-// Reading and writing levels and mute states on the legacy path, and the
-// decibel scale of the endpoint path.
+// Reading and writing levels and mute states on the legacy path (the
+// endpoint path's decibel scale is MixerDecibelTest.cpp).
 #include <gtest/gtest.h>
 #include "SimWinmm.h"
 #include "audio/Audiomixer.h"
-#include "audio/MixerDecibel.h"
 
 namespace dorvane::test {
 namespace {
@@ -185,33 +184,6 @@ TEST_F(LegacyVolume, OnlyTheFirstSelectorIsTriedOnWrite) {
     EXPECT_EQ(Log{}, sim.log);
     mixer->SetVolume(1, 1, -1, -1, 1);
     EXPECT_EQ((Log{"set " + std::to_string(first) + " 0,1"}), sim.log);
-}
-
-// Decibel scale over -45 ... 0 dB: the positions and levels the panel shows.
-TEST(DecibelScale, WorkedExample) {
-    const float lo = -45.0f, hi = 0.0f;
-    const int positions[] = {0, 4096, 16384, 32768, 49152, 65535};
-    const float decibels[] = {-45.0f, -23.381807f, -11.896487f, -5.972094f, -2.482576f, 0.0f};
-    const int back[] = {0, 4093, 16382, 32766, 49151, 65535};
-    for (int i = 0; i < 6; ++i) {
-        const float db = PositionToDecibel(lo, hi, positions[i]);
-        EXPECT_NEAR(decibels[i], db, 0.000005) << positions[i];
-        EXPECT_EQ(back[i], DecibelToPosition(lo, hi, db)) << positions[i];
-    }
-    EXPECT_EQ(32660, DecibelToPosition(lo, hi, -6.0f));
-    EXPECT_EQ(0, DecibelToPosition(lo, hi, -50.0f));
-    EXPECT_EQ(65535, DecibelToPosition(lo, hi, 3.0f));
-    EXPECT_FLOAT_EQ(-127.0f, PositionToDecibel(-127.0f, 0.0f, 0));
-    EXPECT_NEAR(-96.33, PositionToDecibel(-127.0f, 0.0f, 1), 0.01);
-    EXPECT_EQ(0.0f, PositionToDecibel(lo, hi, 70000));  // clamped to the top
-}
-
-TEST(DecibelScale, EmptyOrInvertedRangeHasNoPositions) {
-    EXPECT_EQ(0, DecibelToPosition(0.0f, 0.0f, 0.0f));
-    EXPECT_EQ(0, DecibelToPosition(0.0f, 0.0f, 5.0f));
-    EXPECT_EQ(0, DecibelToPosition(10.0f, -10.0f, 0.0f));
-    EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 32768));
-    EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 0));
 }
 
 }  // namespace
