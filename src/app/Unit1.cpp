@@ -8,8 +8,9 @@
 
 namespace dorvane {
 
-TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args)
-    : AudioMixerUsb(system.VersionClass, TWinmmApi::Real(), system.ProgramFolder),
+TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args,
+               const TWinmmApi& winmm)
+    : AudioMixerUsb(system.VersionClass, winmm, system.ProgramFolder),
       application_(application),
       system_(system),
       args_(std::move(args)) {
@@ -24,6 +25,11 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     TimerMin.OnTimer = [this] { TimerMinTimer(); };
     TimerDevChg.OnTimer = [this] { TimerDevChgTimer(); };
     suiTrackBarVolRing->OnChange = [this] { suiTrackBarVolRingChange(); };
+    suiTrackBarVolOut->OnChange = suiCheckBoxVolOut->OnClick = [this] { suiTrackBarVolOutChange(); };
+    suiTrackBarVolIn->OnChange = suiCheckBoxVolIn->OnClick = [this] { suiTrackBarVolInChange(); };
+    AudioMixerUsb.OnLineChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbLineChange(); };
+    AudioMixerUsb.OnCtrlChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbCtrlChange(); };
+    AudioMixerUsb.OnPropertyChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbPropertyChange(); };
     application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
 
     // 2. The link messages, before anything that can receive them.

@@ -43,8 +43,10 @@ class TForm2;
 
 class TForm1 {
 public:
-    // Runs the construction sequence; FormCreate is a separate step.
-    TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args);
+    // Runs the construction sequence; FormCreate is a separate step. The
+    // mixer speaks to winmm through `winmm` (a test gives a simulated one).
+    TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args,
+           const TWinmmApi& winmm = TWinmmApi::Real());
     // Runs FormDestroy, then destroys the window.
     ~TForm1();
     TForm1(const TForm1&) = delete;
@@ -159,7 +161,6 @@ public:
     bool SpeakerLinesDiffer();
     void suiTrackBarVolOutChange();
     void suiTrackBarVolInChange();
-    void suiCheckBoxVolOutEnter();
     void AudioMixerUsbCtrlChange();
     void AudioMixerUsbLineChange();
     void AudioMixerUsbPropertyChange();

@@ -37,11 +37,15 @@ void TForm1::CreateAudioPage() {
         if (i < 2) {
             bar.SetRange(0, 65535);
             bar.SetPageSize(4096);
+            bar.SetFrequency(4096);
         } else {
             bar.SetRange(0, 15);
             bar.SetPageSize(1);
+            bar.SetFrequency(1);
         }
         bar.SetLineSize(1);
+        // Ticks show only while the phone is there to be set.
+        bar.SetTicksVisible(false);
     }
     Own(suiCheckBoxVolOut, std::make_unique<TsuiCheckBox>(group, "suiCheckBoxVolOut", 490, 30, 60, 18, "Mute"));
     Own(suiCheckBoxVolIn, std::make_unique<TsuiCheckBox>(group, "suiCheckBoxVolIn", 490, 66, 60, 18, "Mute"));

@@ -59,6 +59,24 @@ void TsuiTrackBar::SetLineSize(int line_size) {
     if (Handle()) SendMessageA(Handle(), TBM_SETLINESIZE, 0, line_size_);
 }
 
+void TsuiTrackBar::SetFrequency(int frequency) {
+    frequency_ = frequency;
+    if (Handle()) SendMessageA(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(frequency_), 0);
+}
+
+void TsuiTrackBar::SetTicksVisible(bool visible) {
+    if (visible == ticks_visible_) return;
+    ticks_visible_ = visible;
+    if (!Handle()) return;
+    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    style = visible ? (style & ~static_cast<LONG_PTR>(TBS_NOTICKS)) | TBS_AUTOTICKS
+                    : (style & ~static_cast<LONG_PTR>(TBS_AUTOTICKS)) | TBS_NOTICKS;
+    SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+    // The style alone moves no tick: the strip is laid out and drawn anew.
+    SendMessageA(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(frequency_), 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 bool TsuiTrackBar::Notify(UINT msg, WPARAM, LPARAM, LRESULT& result) {
     if (msg != WM_HSCROLL && msg != WM_VSCROLL) return false;
     // Every scroll code (line, page, thumb track, end) reports the thumb's

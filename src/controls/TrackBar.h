@@ -30,6 +30,11 @@ public:
     void SetPageSize(int page_size);
     int LineSize() const { return line_size_; }
     void SetLineSize(int line_size);
+    // A tick every `frequency` positions, drawn only while ticks are shown.
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int frequency);
+    bool TicksVisible() const { return ticks_visible_; }
+    void SetTicksVisible(bool visible);
 
     std::function<void()> OnChange;
 
@@ -45,6 +50,8 @@ private:
     int position_ = 0;
     int page_size_ = 2;
     int line_size_ = 1;
+    int frequency_ = 1;
+    bool ticks_visible_ = true;
 };
 
 }  // namespace dorvane
