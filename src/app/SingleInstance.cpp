@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 #include "app/Application.h"
 #include "link/LinkProtocol.h"
+#include "i18n/TextConvert.h"
 #include <shellapi.h>
 
 namespace dorvane {
@@ -44,10 +45,7 @@ std::vector<std::string> CommandLineArguments() {
     LocalMemory<LPWSTR*> argv(CommandLineToArgvW(GetCommandLineW(), &count));
     if (!argv) return args;
     for (int i = 1; i < count; ++i) {
-        int n = WideCharToMultiByte(CP_ACP, 0, argv.get()[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(n > 0 ? n - 1 : 0, '\0');
-        if (n > 1) WideCharToMultiByte(CP_ACP, 0, argv.get()[i], -1, arg.data(), n, nullptr, nullptr);
-        args.push_back(arg);
+        args.push_back(NarrowText(argv.get()[i], CP_ACP));
     }
     return args;
 }

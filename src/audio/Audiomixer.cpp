@@ -1,4 +1,5 @@
 #include "audio/Audiomixer.h"
+#include "i18n/TextConvert.h"
 #include <cstring>
 #include "audio/MixerLibraryImage.h"
 
@@ -245,12 +246,7 @@ std::string TAudioMixer::EndpointName(const TEndpointDeviceRecord* table, int in
     int units = static_cast<int>(wcsnlen(name, kEndpointNameUnits - 1));
     // Legacy device names are at most 31 characters; the short form matches.
     if (shortName && units > 31) units = 31;
-    if (units == 0) return {};
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, name, units, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return {};
-    std::string out(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, name, units, out.data(), bytes, nullptr, nullptr);
-    return out;
+    return NarrowText(std::wstring_view(name, static_cast<size_t>(units)), CP_ACP);
 }
 
 const char* TAudioMixer::VistaSearchDevName(const char* name, const char* search) {

@@ -49,23 +49,4 @@ UINT CodePageOfFont(HFONT font) {
     return CodePageOfCharset(lf.lfCharSet);
 }
 
-std::wstring WidenText(const std::string& text, UINT code_page) {
-    if (text.empty()) return {};
-    const int n = MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(code_page, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
-std::string NarrowText(const std::wstring& text, UINT code_page) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
-    if (n <= 0) return {};
-    std::string narrow(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n, nullptr, nullptr);
-    return narrow;
-}
-
 }  // namespace dorvane

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <string>
 #include "Handles.h"
+// Captions are converted with WidenText/NarrowText in the font's code page.
+#include "i18n/TextConvert.h"
 
 namespace dorvane {
 
@@ -31,10 +33,5 @@ FontDesc DescribeFont(HFONT font);
 // the set's own code page otherwise (949 for Hangeul, 950 for Big5, ...).
 UINT CodePageOfCharset(BYTE charset);
 UINT CodePageOfFont(HFONT font);
-
-// 8-bit text in a code page to UTF-16 and back; a code page that cannot
-// convert gives an empty text.
-std::wstring WidenText(const std::string& text, UINT code_page);
-std::string NarrowText(const std::wstring& text, UINT code_page);
 
 }  // namespace dorvane

@@ -1,15 +1,7 @@
 #include "CppWebBrowser.h"
+#include "i18n/TextConvert.h"
 
 namespace dorvane {
-
-std::wstring AnsiToWide(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (length <= 0) return {};
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 TCppWebBrowser::TCppWebBrowser(HWND parent, std::string name, int x, int y, int width, int height,
                                std::unique_ptr<IBrowserHost> host)
@@ -17,7 +9,7 @@ TCppWebBrowser::TCppWebBrowser(HWND parent, std::string name, int x, int y, int 
 
 void TCppWebBrowser::Navigate(const std::string& url) {
     location_ = url;
-    if (host_) host_->Navigate(AnsiToWide(url));
+    if (host_) host_->Navigate(WidenText(url, CP_ACP));
 }
 
 bool TCppWebBrowser::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

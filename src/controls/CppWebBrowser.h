@@ -28,7 +28,4 @@ private:
     std::string location_;
 };
 
-// 8-bit text in the system code page as UTF-16.
-std::wstring AnsiToWide(const std::string& text);
-
 }  // namespace dorvane

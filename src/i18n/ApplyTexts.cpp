@@ -1,7 +1,9 @@
 // Putting the language's texts and fonts on the window, the tray menu and
 // the tray hint.
 #include "app/Unit1.h"
+#include "controls/ControlFont.h"
 #include "i18n/LanguageTable.h"
+#include "i18n/TextConvert.h"
 
 namespace dorvane {
 namespace {
@@ -40,7 +42,13 @@ void TForm1::ApplyLanguage(BYTE charset) {
 }
 
 void TForm1::ApplyTexts() {
-    SetWindowTextA(Handle(), LanguageText(0).c_str());
+    // The title bar has no font of ours to tell its code page, so the 8-bit
+    // text goes to it as UTF-16, read in the code page of the language's
+    // character set just as a control reads its caption through its font.
+    // DefWindowProcW stores it as it stands: SetWindowTextW on this ANSI
+    // window would pass it through the system code page on the way in.
+    const std::wstring title = WidenText(LanguageText(0), CodePageOfCharset(CurrentCharset()));
+    DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
     suiTabSheetUrl->SetCaption(LanguageText(1));
     suiTabSheetRing->SetCaption(LanguageText(2));
     suiTabSheetAudio->SetCaption(LanguageText(3));

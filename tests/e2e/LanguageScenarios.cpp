@@ -6,6 +6,7 @@
 #include "PanelProcess.h"
 #include "PeerWindow.h"
 #include "i18n/LanguageTable.h"
+#include "i18n/TextConvert.h"
 #include "link/LinkProtocol.h"
 
 namespace dorvane::testing {
@@ -14,17 +15,20 @@ namespace {
 constexpr char kKey[] = "SoftWare\\TALVEX\\USB_PHONE_K52";
 
 std::string Cell(unsigned entry, int language, UINT code_page) {
-    std::u16string_view text = LanguageCellText(entry, language);
-    std::wstring wide(text.begin(), text.end());
-    int n = WideCharToMultiByte(code_page, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(n > 0 ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(code_page, 0, wide.c_str(), -1, out.data(), n, nullptr, nullptr);
-    return out;
+    return NarrowText(AsWide(LanguageCellText(entry, language)), code_page);
 }
 
 std::string TextOf(HWND window) {
     char text[512] = {};
     GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// From another process the W function reads the window's own UTF-16 text,
+// the one its title bar draws.
+std::wstring WideTextOf(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
     return text;
 }
 
@@ -62,6 +66,7 @@ TEST_F(LanguageScenario, TheWindowSpeaksTheSystemLanguage) {
     HWND form = WaitForPanelForm();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(TextOf(form), Cell(0, language, acp));
+    EXPECT_EQ(WideTextOf(form), std::wstring(AsWide(LanguageCellText(0, language))));
     auto texts = ChildTexts(form);
     for (unsigned entry : {7u, 9u, 10u, 11u, 14u, 17u}) {
         const std::string expected = Cell(entry, language, acp);
@@ -72,12 +77,25 @@ TEST_F(LanguageScenario, TheWindowSpeaksTheSystemLanguage) {
     // read them inside the panel.
 }
 
-TEST_F(LanguageScenario, AStoredPickSurvivesASettingsChange) {
+void StoreLanguage(DWORD language) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    const DWORD russian = 20;
-    RegSetValueExA(key, "LanguageID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&russian), sizeof russian);
+    RegSetValueExA(key, "LanguageID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&language), sizeof language);
     RegCloseKey(key);
+}
+
+TEST_F(LanguageScenario, APickedKoreanTitleReadsKoreanOnAnySystem) {
+    StoreLanguage(4);
+    PanelProcess panel;
+    HWND form = WaitForPanelForm();
+    ASSERT_NE(form, nullptr);
+    const std::wstring title = WideTextOf(form);
+    EXPECT_EQ(title, std::wstring(AsWide(LanguageCellText(0, 4))));
+    EXPECT_NE(title.find(L'\xC804'), std::wstring::npos);  // a Hangul syllable, not its code page bytes
+}
+
+TEST_F(LanguageScenario, AStoredPickSurvivesASettingsChange) {
+    StoreLanguage(20);  // Russian
 
     PanelProcess panel;
     HWND form = WaitForPanelForm();

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/Unit1.h"
 #include "i18n/LanguageTable.h"
+#include "i18n/TextConvert.h"
 #include "settings/SettingsStore.h"
 
 namespace dorvane::testing {
@@ -42,13 +43,11 @@ protected:
     }
     // The table text of a record in a code page, as the window should show it.
     static std::string Expected(unsigned entry, int language, UINT code_page) {
-        std::u16string_view text = LanguageCellText(entry, language);
-        std::wstring wide(text.begin(), text.end());
-        int n = WideCharToMultiByte(code_page, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-        if (n <= 0) return {};
-        std::string out(n - 1, '\0');
-        WideCharToMultiByte(code_page, 0, wide.c_str(), -1, out.data(), n, nullptr, nullptr);
-        return out;
+        return NarrowText(AsWide(LanguageCellText(entry, language)), code_page);
+    }
+    // The table text itself, as a reader of the screen should see it.
+    static std::wstring Cell(unsigned entry, int language) {
+        return std::wstring(AsWide(LanguageCellText(entry, language)));
     }
     static LOGFONTA FontOf(const TControl& control) {
         LOGFONTA lf{};
@@ -58,6 +57,13 @@ protected:
     std::string Caption() const {
         char text[256] = {};
         GetWindowTextA(form->Handle(), text, sizeof text);
+        return text;
+    }
+    // The title as the title bar draws it: the window's own UTF-16 text, not
+    // what an 8-bit reader of this process would get back.
+    std::wstring Title() const {
+        wchar_t text[256] = {};
+        InternalGetWindowText(form->Handle(), text, 256);
         return text;
     }
     int Checked() const {

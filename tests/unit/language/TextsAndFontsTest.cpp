@@ -34,6 +34,7 @@ TEST_F(TextsAndFontsTest, EnglishTextsOnEveryPlace) {
 TEST_F(TextsAndFontsTest, KoreanPickedOnAnEnglishSystem) {
     Make(0x0409);
     form->SelectLanguage(4);
+    EXPECT_EQ(Title(), Cell(0, 4));
     EXPECT_EQ(form->suiTabSheetRing->Caption(), Expected(2, 4, 949));
     EXPECT_EQ(form->LabelVolOut->Caption(), Expected(11, 4, 949));
     EXPECT_NE(form->LabelVolOut->Caption(), "Speaker Volume:");
@@ -59,7 +60,7 @@ TEST_F(TextsAndFontsTest, KoreanPickedOnAnEnglishSystem) {
 
 TEST_F(TextsAndFontsTest, TraditionalChineseSystemSpeaksChineseEverywhere) {
     Make(0x0404, 950);
-    EXPECT_EQ(Caption(), Expected(0, 1, 950));
+    EXPECT_EQ(Title(), Cell(0, 1));
     EXPECT_EQ(form->suiTabSheetUrl->Caption(), Expected(1, 1, 950));
     EXPECT_EQ(form->ItemSetup->Caption(), Expected(18, 1, 950));
     EXPECT_EQ(form->ItemLanguage->Item(0).Caption(), Expected(21, 1, 950));

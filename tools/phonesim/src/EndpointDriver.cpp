@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <string>
 #include "EndpointSimClient.h"
+#include "i18n/TextConvert.h"
 #include "LogFormat.h"
 
 namespace phonesim {
@@ -14,23 +15,9 @@ using dorvane::endpointsim::TSimOpen;
 
 constexpr int kFlows = 2;
 
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
-    if (!wide.empty()) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}
-
 // The block is written by other processes: a name may lack its terminator.
 std::string Utf8(const wchar_t (&name)[256]) {
-    const int length = static_cast<int>(wcsnlen(name, 256));
-    if (length == 0) return {};
-    std::string utf8(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, name, length, nullptr, 0, nullptr, nullptr)),
-                     '\0');
-    if (!utf8.empty())
-        WideCharToMultiByte(CP_UTF8, 0, name, length, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-    return utf8;
+    return dorvane::WideToUtf8(std::wstring_view(name, wcsnlen(name, 256)));
 }
 
 std::string Decibels(float value) {
@@ -81,7 +68,7 @@ void DriveEndpoint(const ScriptCommand& command, ServiceLog& log) {
         return;
     }
     // The flow is the one the name is found in, playback first.
-    const std::wstring name = Wide(command.text);
+    const std::wstring name = dorvane::Utf8ToWide(command.text);
     int flow = 0;
     int slot = sim.Find(flow, name);
     if (slot < 0) slot = sim.Find(++flow, name);
