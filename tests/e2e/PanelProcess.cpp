@@ -6,9 +6,12 @@ namespace dorvane::testing {
 
 std::string ProgramPath(const std::string& file) { return std::string(DORVANE_BIN_WINDOWS) + "\\" + file; }
 
+std::string EndpointSimFolder() { return DORVANE_ENDPOINTSIM_WINDOWS; }
+
 namespace {
-KernelHandle Start(const std::vector<std::string>& args) {
-    std::string command = "\"" + ProgramPath("DorvaneUI.exe") + "\"";
+KernelHandle Start(const std::vector<std::string>& args, const std::string& folder) {
+    const std::string program = folder.empty() ? ProgramPath("DorvaneUI.exe") : folder + "\\DorvaneUI.exe";
+    std::string command = "\"" + program + "\"";
     for (const auto& a : args) command += " \"" + a + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -20,7 +23,8 @@ KernelHandle Start(const std::vector<std::string>& args) {
 }
 }  // namespace
 
-PanelProcess::PanelProcess(const std::vector<std::string>& args) : process_(Start(args)) {}
+PanelProcess::PanelProcess(const std::vector<std::string>& args, const std::string& folder)
+    : process_(Start(args, folder)) {}
 
 PanelProcess::~PanelProcess() {
     if (!Running()) return;

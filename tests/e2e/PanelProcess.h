@@ -8,11 +8,15 @@
 namespace dorvane::testing {
 
 std::string ProgramPath(const std::string& file);
+// A folder holding the panel with the simulated endpoint library beside it,
+// as the panel finds the real one on a Vista machine.
+std::string EndpointSimFolder();
 
 class PanelProcess {
 public:
-    // Starts the panel with the given command-line arguments.
-    explicit PanelProcess(const std::vector<std::string>& args = {});
+    // Starts the panel with the given command-line arguments, from the
+    // build's program folder or from `folder`.
+    explicit PanelProcess(const std::vector<std::string>& args = {}, const std::string& folder = {});
     // Ends a panel that is still running (VobDestroyMode, then by force).
     ~PanelProcess();
     PanelProcess(const PanelProcess&) = delete;
