@@ -6,6 +6,10 @@
 // next send waits until the panel is back in its loop. Sent back to back,
 // the time per send is therefore the whole handling.
 //
+// The phone is there (a simulated legacy mixer with its speaker and
+// microphone), so after the first update the volume group is enabled and
+// each update takes the common path.
+//
 // Baseline: the same cross-thread send to a bare window on the panel's
 // thread that only returns 1, i.e. what the message transport alone costs.
 // Because the panel releases the service before its work, the two threads
@@ -22,6 +26,7 @@
 #include <string>
 #include "BenchSupport.h"
 #include "PeerWindow.h"
+#include "SimWinmm.h"
 #include "app/Application.h"
 #include "app/SystemInfo.h"
 #include "app/Unit1.h"
@@ -66,8 +71,18 @@ int main() {
     std::string error;
     // An error box would wait for a click that never comes.
     app.ShowErrorBox = [&](const std::string& text, const std::string&) { error = text; };
+    test::SimWinmm phone;
+    const int m = phone.AddMixer("USB Audio Device");
+    phone.AddDestination(m, "Speaker", 2);
+    phone.AddDestination(m, "Recording Control", 1);
+    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, 0, {30000, 30000});
+    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
+    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERCONTROL_CONTROLF_UNIFORM, {8000});
+    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
+    phone.AddWaveOut("USB Audio Device", m);
+    phone.AddWaveIn("USB Audio Device", m);
     testing::PeerWindow service;  // outlives the panel: it gets the detach notice
-    TForm1 form(app, SystemInfo{}, {});
+    TForm1 form(app, SystemInfo{}, {}, test::SimWinmm::Table());
     form.FormCreate();
     const WindowHandle bare = MakeBareWindow();
     if (!form.Handle() || !bare) {
@@ -79,6 +94,13 @@ int main() {
     auto discovered = service.Send(form.Handle(), RegisterWindowMessageA(kDiscoverMessageName),
                                    reinterpret_cast<WPARAM>(service.Handle()), 0);
     testing::PumpFor(discovered);
+    // The first update finds the phone and enables the group.
+    auto first = service.Run([&] { return LRESULT(SendStatus(form.Handle())); });
+    testing::PumpFor(first);
+    if (!form.suiGroupBoxVol->Enabled()) {
+        std::printf("link: the simulated phone was not found\n");
+        return 1;
+    }
 
     const HWND panel = form.Handle();
     const HWND bareWindow = bare.get();
