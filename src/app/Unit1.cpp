@@ -157,7 +157,7 @@ LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             break;
     }
-    return DefWindowProcA(window_.get(), msg, wp, lp);
+    return BoundWindow::Default(window_.get(), msg, wp, lp);
 }
 
 }  // namespace dorvane

@@ -56,6 +56,9 @@ void TForm1::CreateFrame() {
     window_class.name = "TForm1";
     window_class.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     window_class.program_icon = window_class.arrow_cursor = true;
+    // The title is a language's text: in an ANSI window it would be read and
+    // drawn through the system code page.
+    window_class.unicode = true;
     window_.Create(window_class, shape, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return WindowProc(msg, wp, lp); });
 }
 

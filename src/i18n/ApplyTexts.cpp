@@ -45,10 +45,8 @@ void TForm1::ApplyTexts() {
     // The title bar has no font of ours to tell its code page, so the 8-bit
     // text goes to it as UTF-16, read in the code page of the language's
     // character set just as a control reads its caption through its font.
-    // DefWindowProcW stores it as it stands: SetWindowTextW on this ANSI
-    // window would pass it through the system code page on the way in.
-    const std::wstring title = WidenText(LanguageText(0), CodePageOfCharset(CurrentCharset()));
-    DefWindowProcW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    // The window is a Unicode one, so the text is kept and drawn as it stands.
+    SetWindowTextW(Handle(), WidenText(LanguageText(0), CodePageOfCharset(CurrentCharset())).c_str());
     suiTabSheetUrl->SetCaption(LanguageText(1));
     suiTabSheetRing->SetCaption(LanguageText(2));
     suiTabSheetAudio->SetCaption(LanguageText(3));

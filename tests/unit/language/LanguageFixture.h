@@ -59,11 +59,12 @@ protected:
         GetWindowTextA(form->Handle(), text, sizeof text);
         return text;
     }
-    // The title as the title bar draws it: the window's own UTF-16 text, not
-    // what an 8-bit reader of this process would get back.
+    // The title as the title bar reads it to draw it: the window's own
+    // UTF-16 text, asked of the window.
     std::wstring Title() const {
         wchar_t text[256] = {};
-        InternalGetWindowText(form->Handle(), text, 256);
+        // Asked as the title bar asks when it draws itself.
+        GetWindowTextW(form->Handle(), text, 256);
         return text;
     }
     int Checked() const {
