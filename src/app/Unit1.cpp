@@ -7,6 +7,23 @@
 #include <stdexcept>
 
 namespace dorvane {
+namespace {
+
+// The dialog manager's focus move, for a window that is not a dialog: the
+// default window procedure leaves WM_NEXTDLGCTL to dialogs.
+void MoveDialogFocus(HWND window, WPARAM wp, LPARAM lp) {
+    HWND target = nullptr;
+    if (LOWORD(lp)) {
+        target = reinterpret_cast<HWND>(wp);
+    } else {
+        HWND focus = GetFocus();
+        if (focus && !IsChild(window, focus)) focus = nullptr;
+        target = GetNextDlgTabItem(window, focus, wp != 0);
+    }
+    if (target && IsChild(window, target)) SetFocus(target);
+}
+
+}  // namespace
 
 TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args,
                const TWinmmApi& winmm)
@@ -154,6 +171,9 @@ LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) FormActivate();
             break;
+        case WM_NEXTDLGCTL:
+            MoveDialogFocus(window_.get(), wp, lp);
+            return 0;
         default:
             break;
     }

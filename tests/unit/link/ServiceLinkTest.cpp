@@ -116,14 +116,15 @@ TEST_F(ServiceLinkTest, KeyReportWithoutTheDeviceBitOnlyStoresTheWords) {
 TEST_F(ServiceLinkTest, KeyReportsRunTheRepeatTimerWhileAKeyIsHeld) {
     MakeForm();
     PhoneEvent(service, kDeviceBit, MakeKeyEvent(17, 1, 0));
+    // The key step that follows the report takes the held key as the last one.
     EXPECT_EQ(form->HeldKey, 17);
-    EXPECT_EQ(form->PrevKey, 0);
+    EXPECT_EQ(form->PrevKey, 17);
     EXPECT_TRUE(form->TimerKeyRepeat.Enabled());
     EXPECT_EQ(form->TimerKeyRepeat.Interval(), 300u);
 
     PhoneEvent(service, kDeviceBit, MakeKeyEvent(0, 1, 0));
     EXPECT_EQ(form->HeldKey, 0);
-    EXPECT_EQ(form->PrevKey, 17);
+    EXPECT_EQ(form->PrevKey, 0);
     EXPECT_FALSE(form->TimerKeyRepeat.Enabled());
 }
 
