@@ -17,6 +17,7 @@ namespace dorvane::testing {
 namespace {
 
 using namespace std::chrono_literals;
+using endpointsim::SimEndpoint;
 using endpointsim::TEndpointSimClient;
 
 void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
@@ -107,7 +108,11 @@ TEST(VolumeScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
     EXPECT_EQ(sim.Endpoint(0, speaker).LevelDb[1], moved);
     EXPECT_EQ(sim.Endpoint(0, speaker).Muted, 1);
 
-    // Someone else sets the endpoint: the bar follows, nothing is written back.
+    // Someone else sets the endpoint: the bar follows, nothing is written
+    // back. (Once the panel has read its own write back: a change landing
+    // between the two reads of that check would count as the speaker's
+    // lines differing.)
+    PumpUntil([] { return false; }, 500);
     sim.SetLevel(0, speaker, -30.0f);
     const int followed = DecibelToPosition(speaker_lo, speaker_hi, -30.0f);
     EXPECT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) == followed; }, 3000));
@@ -125,6 +130,75 @@ TEST(VolumeScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
     EXPECT_EQ(sim.Endpoint(0, speaker).LevelDb[0], -30.0f);
     EXPECT_EQ(sim.Endpoint(0, speaker).Muted, 1);
     EXPECT_EQ(sim.Endpoint(1, microphone).LevelDb[0], 6.0f);
+}
+
+int ActivePage(HWND form) {
+    std::vector<HWND> strips;
+    Collect(form, WC_TABCONTROLA, strips);
+    return strips.empty() ? -2 : static_cast<int>(SendMessageA(strips.front(), TCM_GETCURSEL, 0, 0));
+}
+
+TEST(VolumeScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerInACall) {
+    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+    TEndpointSimClient sim;
+    ASSERT_TRUE(sim.Ok());
+    sim.Reset();
+    const int speaker = sim.Find(0, L"Speakers (USB Audio Device)");
+    ASSERT_GE(speaker, 0);
+    const SimEndpoint endpoint = sim.Endpoint(0, speaker);
+    sim.SetLevel(0, speaker, endpoint.MinDb);
+
+    phonesim::ServiceConfig config;
+    config.phone_present = true;
+    phonesim::PhoneService service(config);
+    ASSERT_TRUE(service.Start());
+    PanelProcess panel({}, EndpointSimFolder());
+    HWND form = WaitForPanelForm();
+    ASSERT_NE(form, nullptr);
+    VolumeGroup group(form);
+    ASSERT_TRUE(group.Found());
+    ASSERT_TRUE(PumpUntil([&] { return group.Enabled(); }, 8000));
+    ASSERT_FALSE(IsWindowVisible(form));
+    auto press = [&](uint8_t key) {
+        service.KeyDown(key);
+        service.KeyUp();
+    };
+
+    // Outside navigation mode the page key opens the hidden window, then
+    // turns its pages round.
+    press(36);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) && GetForegroundWindow() == form; }, 3000));
+    for (int page : {1, 2, 3, 0}) {
+        press(36);
+        EXPECT_TRUE(PumpUntil([&] { return ActivePage(form) == page; }, 2000)) << page;
+    }
+
+    // In a call the up key raises the speaker with the window hidden: a page
+    // at once and a page at every repeat, the endpoint following.
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(form); }, 3000));
+    service.SetCallState(6);
+    service.SendStatusNow();
+    service.KeyDown(17);
+    ASSERT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) != 0; }, 2000));
+    // The first step, as the endpoint reads it back (a few positions low).
+    EXPECT_GE(VolumeGroup::Position(group.speaker), 4096 - 8);
+    EXPECT_LE(VolumeGroup::Position(group.speaker), 4096);
+    ASSERT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) >= 3 * 4096 - 24; }, 3000));
+    // Holding key 32 holds no key: the repeat ends where it stands.
+    service.KeyDown(32);
+    PumpUntil([] { return false; }, 400);
+    const int held = VolumeGroup::Position(group.speaker);
+    PumpUntil([] { return false; }, 900);
+    EXPECT_EQ(VolumeGroup::Position(group.speaker), held);
+    EXPECT_LT(held, 65535);
+    // Held again, it climbs to the top and the endpoint with it.
+    service.KeyDown(17);
+    EXPECT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) == 65535; }, 8000));
+    const float top = endpoint.MaxDb;
+    EXPECT_TRUE(PumpUntil([&] { return sim.Endpoint(0, speaker).LevelDb[0] == top; }, 2000));
+    service.KeyUp();
+    EXPECT_FALSE(IsWindowVisible(form));
 }
 
 }  // namespace
