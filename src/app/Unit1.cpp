@@ -44,6 +44,8 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     suiTrackBarVolRing->OnChange = [this] { suiTrackBarVolRingChange(); };
     suiTrackBarVolOut->OnChange = suiCheckBoxVolOut->OnClick = [this] { suiTrackBarVolOutChange(); };
     suiTrackBarVolIn->OnChange = suiCheckBoxVolIn->OnClick = [this] { suiTrackBarVolInChange(); };
+    suiComboBoxSkypeOut->OnChange = [this] { suiComboBoxSkypeOutChange(); };
+    suiComboBoxSkypeIn->OnChange = [this] { suiComboBoxSkypeInChange(); };
     AudioMixerUsb.OnLineChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbLineChange(); };
     AudioMixerUsb.OnCtrlChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbCtrlChange(); };
     AudioMixerUsb.OnPropertyChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbPropertyChange(); };

@@ -1,5 +1,6 @@
 #include "KeypadWindow.h"
 #include <cstdio>
+#include "i18n/TextConvert.h"
 
 namespace phonesim {
 namespace {
@@ -63,7 +64,7 @@ KeypadWindow::KeypadWindow(PhoneService& service, std::function<void()> on_close
     : service_(service), on_close_(std::move(on_close)) {}
 
 bool KeypadWindow::Create() {
-    RECT frame{0, 0, 430, 220};
+    RECT frame{0, 0, 430, 244};
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     AdjustWindowRect(&frame, style, FALSE);
     // Bottom left of the work area: clear of the tray (top left without a
@@ -137,6 +138,10 @@ void KeypadWindow::CreateControls(HWND window) {
     status_line_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 190, 410, 20, window,
                                    nullptr, instance, nullptr);
     if (status_line_) SendMessageA(status_line_, WM_SETFONT, font, FALSE);
+    // The softphone's device names are UTF-8: shown through the W function.
+    devices_line_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 214, 410,
+                                    20, window, nullptr, instance, nullptr);
+    if (devices_line_) SendMessageA(devices_line_, WM_SETFONT, font, FALSE);
 }
 
 LRESULT KeypadWindow::Handle(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
@@ -213,6 +218,11 @@ void KeypadWindow::Sync(HWND window) {
     if (status_text_ != text && status_line_) {
         status_text_ = text;
         SetWindowTextA(status_line_, text);
+    }
+    const std::string devices = "Softphone out: " + service_.OutputDevice() + "   in: " + service_.InputDevice();
+    if (devices_text_ != devices && devices_line_) {
+        devices_text_ = devices;
+        SetWindowTextW(devices_line_, dorvane::Utf8ToWide(devices).c_str());
     }
 }
 

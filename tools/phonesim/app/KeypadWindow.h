@@ -38,6 +38,8 @@ private:
     dorvane::BoundWindow window_;
     HWND status_line_ = nullptr;
     std::string status_text_;
+    HWND devices_line_ = nullptr;  // the softphone's current devices
+    std::string devices_text_;
     bool key_pressed_ = false;
 };
 

@@ -1,7 +1,8 @@
-// The volume group of the real panel on the endpoint path, with the
+// The audio page of the real panel on the endpoint path, with the
 // simulated endpoint library beside it and the phone service simulator:
-// what the phone's endpoints hold is shown, what the user moves goes to them,
-// and what changes elsewhere comes back without being written again.
+// the volume group shows what the phone's endpoints hold, sends what the
+// user moves and takes back what changes elsewhere without writing it again;
+// the keypad works it; Skype is switched to the phone and follows the lists.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ struct VolumeGroup {
     static bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 
-TEST(VolumeScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
+TEST(AudioPageScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
     if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
     TEndpointSimClient sim;
     ASSERT_TRUE(sim.Ok());
@@ -138,7 +139,7 @@ int ActivePage(HWND form) {
     return strips.empty() ? -2 : static_cast<int>(SendMessageA(strips.front(), TCM_GETCURSEL, 0, 0));
 }
 
-TEST(VolumeScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerInACall) {
+TEST(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerInACall) {
     if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
     TEndpointSimClient sim;
     ASSERT_TRUE(sim.Ok());
@@ -199,6 +200,93 @@ TEST(VolumeScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerInACa
     EXPECT_TRUE(PumpUntil([&] { return sim.Endpoint(0, speaker).LevelDb[0] == top; }, 2000));
     service.KeyUp();
     EXPECT_FALSE(IsWindowVisible(form));
+}
+
+std::wstring ItemOf(HWND combo, int index) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+int SelectedOf(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
+
+TEST(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
+    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+    TEndpointSimClient sim;
+    ASSERT_TRUE(sim.Ok());
+    sim.Reset();
+    // A third speaker whose name has a non-ASCII letter and more than 31
+    // characters: shown in full, sent to Skype cut to 31.
+    const std::wstring long_name = L"Lautsprecher (Zweites Ger\u00e4t im Raum)";
+    ASSERT_GE(sim.Add(0, long_name, -30.0f, 0.0f), 0);
+
+    phonesim::ServiceConfig config;
+    config.phone_present = true;
+    config.softphone_present = true;
+    config.output_device = "";
+    config.input_device = "";
+    phonesim::PhoneService service(config);
+    ASSERT_TRUE(service.Start());
+    PanelProcess panel({}, EndpointSimFolder());
+    HWND form = WaitForPanelForm();
+    ASSERT_NE(form, nullptr);
+    // Skype's two lists share their group; the ring page's drive list is alone.
+    std::vector<HWND> combos, lists;
+    Collect(form, "ComboBox", combos);
+    for (HWND c : combos)
+        if (std::count_if(combos.begin(), combos.end(), [&](HWND o) { return GetParent(o) == GetParent(c); }) == 2)
+            lists.push_back(c);
+    std::sort(lists.begin(), lists.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
+    ASSERT_EQ(lists.size(), 2u);
+    const HWND out = lists[0], in = lists[1];
+
+    // The first update with the phone and Skype: the queries of both fills,
+    // then Skype switched to the phone's devices, each asked back.
+    const std::vector<std::string> expected = {
+        "GET AUDIO_OUT", "GET AUDIO_IN", "GET AUDIO_OUT", "GET AUDIO_IN",
+        "SET AUDIO_OUT Speakers (USB Audio Device)", "GET AUDIO_OUT",
+        "SET AUDIO_IN Microphone (USB Audio Device)", "GET AUDIO_IN"};
+    EXPECT_TRUE(PumpUntil([&] { return service.ReceivedCommands().size() >= expected.size(); }, 8000));
+    EXPECT_EQ(service.ReceivedCommands(), expected);
+    // The softphone's answers select the phone's entries.
+    EXPECT_TRUE(PumpUntil([&] { return ItemOf(out, SelectedOf(out)) == L"Speakers (USB Audio Device)"; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return ItemOf(in, SelectedOf(in)) == L"Microphone (USB Audio Device)"; }, 3000));
+    EXPECT_EQ(service.OutputDevice(), "Speakers (USB Audio Device)");
+
+    // The user picks the long name with the keyboard: the 31 characters it is
+    // cut to go out in UTF-8, then the query; the answer keeps the entry.
+    int long_entry = -1;
+    for (int i = 0; i < static_cast<int>(SendMessageA(out, CB_GETCOUNT, 0, 0)); ++i)
+        if (ItemOf(out, i) == long_name) long_entry = i;
+    ASSERT_GT(long_entry, 0);
+    const size_t before = service.ReceivedCommands().size();
+    while (SelectedOf(out) < long_entry) {
+        const int was = SelectedOf(out);
+        PostMessageA(out, WM_KEYDOWN, VK_DOWN, 0);
+        PumpUntil([&] { return SelectedOf(out) != was; }, 2000);
+    }
+    const std::string cut = "SET AUDIO_OUT Lautsprecher (Zweites Ger\xC3\xA4t im ";
+    auto sent_since = [&] {
+        auto all = service.ReceivedCommands();
+        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(before, all.size())), all.end());
+    };
+    EXPECT_TRUE(PumpUntil([&] { auto s = sent_since(); return s.size() >= 2 && s[s.size() - 1] == "GET AUDIO_OUT" && s[s.size() - 2] == cut; }, 3000));
+    PumpUntil([] { return false; }, 500);
+    EXPECT_EQ(SelectedOf(out), long_entry);
+
+
+    // Skype goes away: the group is disabled and no device is set any more.
+    service.SetSoftphonePresent(false);
+    service.SendStatusNow();
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(GetParent(out)); }, 3000));
+    const size_t gone = service.ReceivedCommands().size();
+    PostMessageA(out, WM_KEYDOWN, VK_UP, 0);
+    PumpUntil([] { return false; }, 500);
+    const auto after = service.ReceivedCommands();
+    for (size_t i = gone; i < after.size(); ++i) EXPECT_NE(after[i].rfind("SET ", 0), 0u) << after[i];
 }
 
 }  // namespace
