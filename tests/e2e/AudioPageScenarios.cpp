@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <memory>
 #include <vector>
 #include "EndpointSimClient.h"
 #include "PanelProcess.h"
@@ -66,11 +67,34 @@ struct VolumeGroup {
     static bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 
-TEST(AudioPageScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
-    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+// A fresh set of simulated endpoints; then the phone service simulator and
+// the panel beside the simulated library.
+class AudioPageScenario : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+        ASSERT_TRUE(sim.Ok());
+        sim.Reset();
+        config.phone_present = true;
+        config.softphone_present = true;
+    }
+    // Starts both and waits for the panel's window; false when it did not come.
+    bool Start() {
+        service = std::make_unique<phonesim::PhoneService>(config);
+        if (!service->Start()) return false;
+        panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, EndpointSimFolder());
+        form = WaitForPanelForm();
+        return form != nullptr;
+    }
+
     TEndpointSimClient sim;
-    ASSERT_TRUE(sim.Ok());
-    sim.Reset();
+    phonesim::ServiceConfig config;
+    std::unique_ptr<phonesim::PhoneService> service;  // outlives the panel: it hears the detach
+    std::unique_ptr<PanelProcess> panel;
+    HWND form = nullptr;
+};
+
+TEST_F(AudioPageScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
     const int speaker = sim.Find(0, L"Speakers (USB Audio Device)");
     const int microphone = sim.Find(1, L"Microphone (USB Audio Device)");
     ASSERT_GE(speaker, 0);
@@ -81,14 +105,7 @@ TEST(AudioPageScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
     const float speaker_lo = sim.Endpoint(0, speaker).MinDb, speaker_hi = sim.Endpoint(0, speaker).MaxDb;
     const float mic_lo = sim.Endpoint(1, microphone).MinDb, mic_hi = sim.Endpoint(1, microphone).MaxDb;
 
-    phonesim::ServiceConfig config;
-    config.phone_present = true;
-    config.softphone_present = true;
-    phonesim::PhoneService service(config);
-    ASSERT_TRUE(service.Start());
-    PanelProcess panel({}, EndpointSimFolder());
-    HWND form = WaitForPanelForm();
-    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(Start());
     VolumeGroup group(form);
     ASSERT_TRUE(group.Found());
 
@@ -122,8 +139,8 @@ TEST(AudioPageScenario, TheGroupFollowsThePhonesEndpointsBothWays) {
     EXPECT_EQ(sim.Endpoint(0, speaker).LevelDb[1], -30.0f);
 
     // The phone goes: the group is cleared and the endpoints keep their setting.
-    service.SetPhonePresent(false);
-    service.SendStatusNow();
+    service->SetPhonePresent(false);
+    service->SendStatusNow();
     EXPECT_TRUE(PumpUntil([&] { return !group.Enabled(); }, 3000));
     EXPECT_EQ(VolumeGroup::Position(group.speaker), 0);
     EXPECT_EQ(VolumeGroup::Position(group.microphone), 0);
@@ -139,30 +156,21 @@ int ActivePage(HWND form) {
     return strips.empty() ? -2 : static_cast<int>(SendMessageA(strips.front(), TCM_GETCURSEL, 0, 0));
 }
 
-TEST(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerInACall) {
-    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
-    TEndpointSimClient sim;
-    ASSERT_TRUE(sim.Ok());
-    sim.Reset();
+TEST_F(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerInACall) {
     const int speaker = sim.Find(0, L"Speakers (USB Audio Device)");
     ASSERT_GE(speaker, 0);
     const SimEndpoint endpoint = sim.Endpoint(0, speaker);
     sim.SetLevel(0, speaker, endpoint.MinDb);
 
-    phonesim::ServiceConfig config;
-    config.phone_present = true;
-    phonesim::PhoneService service(config);
-    ASSERT_TRUE(service.Start());
-    PanelProcess panel({}, EndpointSimFolder());
-    HWND form = WaitForPanelForm();
-    ASSERT_NE(form, nullptr);
+    config.softphone_present = false;
+    ASSERT_TRUE(Start());
     VolumeGroup group(form);
     ASSERT_TRUE(group.Found());
     ASSERT_TRUE(PumpUntil([&] { return group.Enabled(); }, 8000));
     ASSERT_FALSE(IsWindowVisible(form));
     auto press = [&](uint8_t key) {
-        service.KeyDown(key);
-        service.KeyUp();
+        service->KeyDown(key);
+        service->KeyUp();
     };
 
     // Outside navigation mode the page key opens the hidden window, then
@@ -178,27 +186,27 @@ TEST(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeakerIn
     // at once and a page at every repeat, the endpoint following.
     PostMessageA(form, WM_CLOSE, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(form); }, 3000));
-    service.SetCallState(6);
-    service.SendStatusNow();
-    service.KeyDown(17);
+    service->SetCallState(6);
+    service->SendStatusNow();
+    service->KeyDown(17);
     ASSERT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) != 0; }, 2000));
     // The first step, as the endpoint reads it back (a few positions low).
     EXPECT_GE(VolumeGroup::Position(group.speaker), 4096 - 8);
     EXPECT_LE(VolumeGroup::Position(group.speaker), 4096);
     ASSERT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) >= 3 * 4096 - 24; }, 3000));
     // Holding key 32 holds no key: the repeat ends where it stands.
-    service.KeyDown(32);
+    service->KeyDown(32);
     PumpUntil([] { return false; }, 400);
     const int held = VolumeGroup::Position(group.speaker);
     PumpUntil([] { return false; }, 900);
     EXPECT_EQ(VolumeGroup::Position(group.speaker), held);
     EXPECT_LT(held, 65535);
     // Held again, it climbs to the top and the endpoint with it.
-    service.KeyDown(17);
+    service->KeyDown(17);
     EXPECT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) == 65535; }, 8000));
     const float top = endpoint.MaxDb;
     EXPECT_TRUE(PumpUntil([&] { return sim.Endpoint(0, speaker).LevelDb[0] == top; }, 2000));
-    service.KeyUp();
+    service->KeyUp();
     EXPECT_FALSE(IsWindowVisible(form));
 }
 
@@ -213,26 +221,15 @@ std::wstring ItemOf(HWND combo, int index) {
 
 int SelectedOf(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
-TEST(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
-    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
-    TEndpointSimClient sim;
-    ASSERT_TRUE(sim.Ok());
-    sim.Reset();
+TEST_F(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
     // A third speaker whose name has a non-ASCII letter and more than 31
     // characters: shown in full, sent to Skype cut to 31.
     const std::wstring long_name = L"Lautsprecher (Zweites Ger\u00e4t im Raum)";
     ASSERT_GE(sim.Add(0, long_name, -30.0f, 0.0f), 0);
 
-    phonesim::ServiceConfig config;
-    config.phone_present = true;
-    config.softphone_present = true;
     config.output_device = "";
     config.input_device = "";
-    phonesim::PhoneService service(config);
-    ASSERT_TRUE(service.Start());
-    PanelProcess panel({}, EndpointSimFolder());
-    HWND form = WaitForPanelForm();
-    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(Start());
     // Skype's two lists share their group; the ring page's drive list is alone.
     std::vector<HWND> combos, lists;
     Collect(form, "ComboBox", combos);
@@ -249,12 +246,12 @@ TEST(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
         "GET AUDIO_OUT", "GET AUDIO_IN", "GET AUDIO_OUT", "GET AUDIO_IN",
         "SET AUDIO_OUT Speakers (USB Audio Device)", "GET AUDIO_OUT",
         "SET AUDIO_IN Microphone (USB Audio Device)", "GET AUDIO_IN"};
-    EXPECT_TRUE(PumpUntil([&] { return service.ReceivedCommands().size() >= expected.size(); }, 8000));
-    EXPECT_EQ(service.ReceivedCommands(), expected);
+    EXPECT_TRUE(PumpUntil([&] { return service->ReceivedCommands().size() >= expected.size(); }, 8000));
+    EXPECT_EQ(service->ReceivedCommands(), expected);
     // The softphone's answers select the phone's entries.
     EXPECT_TRUE(PumpUntil([&] { return ItemOf(out, SelectedOf(out)) == L"Speakers (USB Audio Device)"; }, 3000));
     EXPECT_TRUE(PumpUntil([&] { return ItemOf(in, SelectedOf(in)) == L"Microphone (USB Audio Device)"; }, 3000));
-    EXPECT_EQ(service.OutputDevice(), "Speakers (USB Audio Device)");
+    EXPECT_EQ(service->OutputDevice(), "Speakers (USB Audio Device)");
 
     // The user picks the long name with the keyboard: the 31 characters it is
     // cut to go out in UTF-8, then the query; the answer keeps the entry.
@@ -262,7 +259,7 @@ TEST(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
     for (int i = 0; i < static_cast<int>(SendMessageA(out, CB_GETCOUNT, 0, 0)); ++i)
         if (ItemOf(out, i) == long_name) long_entry = i;
     ASSERT_GT(long_entry, 0);
-    const size_t before = service.ReceivedCommands().size();
+    const size_t before = service->ReceivedCommands().size();
     while (SelectedOf(out) < long_entry) {
         const int was = SelectedOf(out);
         PostMessageA(out, WM_KEYDOWN, VK_DOWN, 0);
@@ -270,7 +267,7 @@ TEST(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
     }
     const std::string cut = "SET AUDIO_OUT Lautsprecher (Zweites Ger\xC3\xA4t im ";
     auto sent_since = [&] {
-        auto all = service.ReceivedCommands();
+        auto all = service->ReceivedCommands();
         return std::vector<std::string>(all.begin() + static_cast<long>(std::min(before, all.size())), all.end());
     };
     EXPECT_TRUE(PumpUntil([&] { auto s = sent_since(); return s.size() >= 2 && s[s.size() - 1] == "GET AUDIO_OUT" && s[s.size() - 2] == cut; }, 3000));
@@ -279,13 +276,13 @@ TEST(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
 
 
     // Skype goes away: the group is disabled and no device is set any more.
-    service.SetSoftphonePresent(false);
-    service.SendStatusNow();
+    service->SetSoftphonePresent(false);
+    service->SendStatusNow();
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(GetParent(out)); }, 3000));
-    const size_t gone = service.ReceivedCommands().size();
+    const size_t gone = service->ReceivedCommands().size();
     PostMessageA(out, WM_KEYDOWN, VK_UP, 0);
     PumpUntil([] { return false; }, 500);
-    const auto after = service.ReceivedCommands();
+    const auto after = service->ReceivedCommands();
     for (size_t i = gone; i < after.size(); ++i) EXPECT_NE(after[i].rfind("SET ", 0), 0u) << after[i];
 }
 
