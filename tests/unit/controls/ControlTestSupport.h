@@ -6,6 +6,7 @@
 #include <vector>
 #include "controls/BoundWindow.h"
 #include "controls/Handles.h"
+#include "TempFolder.h"
 
 namespace dorvane::test {
 
@@ -25,17 +26,5 @@ using EventLog = std::vector<std::string>;
 // Every window of this thread, top-level and child, counted.
 int CountThreadWindows();
 
-// A folder of its own under the temporary folder, removed with its files.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name, const std::string& content = "x") const;
-    std::string Folder(const std::string& name) const;
-
-private:
-    std::string path_;
-};
 
 }  // namespace dorvane::test

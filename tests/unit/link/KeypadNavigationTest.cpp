@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "LinkFixture.h"
+#include "TempFolder.h"
 #include "controls/Handles.h"
 
 namespace dorvane::testing {
@@ -15,35 +16,6 @@ constexpr uint8_t kHoldsNothing = 32;
 constexpr int kTick = -1;
 
 enum class Window { Hidden, Behind, Front };
-
-// A folder of ring tones that lives as long as the test.
-class ToneFolder {
-public:
-    explicit ToneFolder(const std::vector<std::string>& names) : names_(names) {
-        char base[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, base);
-        char unique[MAX_PATH] = {};
-        GetTempFileNameA(base, "kpd", 0, unique);
-        DeleteFileA(unique);
-        CreateDirectoryA(unique, nullptr);
-        path_ = unique;
-        for (const auto& name : names_) {
-            KernelHandle file(CreateFileA((path_ + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                          nullptr));
-        }
-    }
-    ~ToneFolder() {
-        for (const auto& name : names_) DeleteFileA((path_ + "\\" + name).c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    ToneFolder(const ToneFolder&) = delete;
-    ToneFolder& operator=(const ToneFolder&) = delete;
-    const std::string& Path() const { return path_; }
-
-private:
-    std::vector<std::string> names_;
-    std::string path_;
-};
 
 class KeypadTest : public LinkFixture {
 protected:
@@ -450,7 +422,8 @@ TEST_F(KeypadTest, UpDownAndTheRowsPickAWebsiteEntry) {
 }
 
 TEST_F(KeypadTest, UpAndDownWalkTheRingTonesRound) {
-    ToneFolder folder({"a.wav", "b.wav", "c.wav"});
+    test::TempFolder folder;
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) folder.File(name);
     form->FileListBoxTest->SetDirectory(folder.Path());
     ASSERT_EQ(form->FileListBoxTest->Count(), 3);
     ASSERT_NO_FATAL_FAILURE(Put(Window::Front));
