@@ -44,6 +44,8 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     suiTrackBarVolRing->OnChange = [this] { suiTrackBarVolRingChange(); };
     suiTrackBarVolOut->OnChange = suiCheckBoxVolOut->OnClick = [this] { suiTrackBarVolOutChange(); };
     suiTrackBarVolIn->OnChange = suiCheckBoxVolIn->OnClick = [this] { suiTrackBarVolInChange(); };
+    FileListBoxTest->OnChange = [this] { FileListBoxTestChange(); };
+    suiButtonDefault->OnClick = [this] { suiButtonDefaultClick(); };
     suiComboBoxSkypeOut->OnChange = [this] { suiComboBoxSkypeOutChange(); };
     suiComboBoxSkypeIn->OnChange = [this] { suiComboBoxSkypeInChange(); };
     AudioMixerUsb.OnLineChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbLineChange(); };

@@ -193,9 +193,19 @@ public:
     std::unique_ptr<TsuiProgressBar> suiProgressBarCopy;
     void CreateRingPage();
     void SendSkypeRingTone();
+    std::string CurrentRingTone;   // full path; empty when there is none
+    std::string SelectedRingFile;  // the highlighted file's full path, or empty
+    // The ring folder beside the program (no trailing backslash).
+    std::string RingFolder() const;
     void LoadRingTone();
-    void EnsureMuteFile();
+    void SaveRingTone();
+    void ShowRingToneLabels();
+    // Creates the mute file when there is none; its path either way.
+    std::string EnsureMuteFile();
     void ShowRingFolder();
+    void FileListBoxTestChange();
+    void AdoptSelectedTone();
+    void suiButtonDefaultClick();
     // Stops playback and highlights entry n of the ring list (-1 for none).
     void SelectRingEntry(int n);
     // Plays the highlighted tone and adopts it, or stops a preview.

@@ -241,11 +241,13 @@ TEST_F(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
     const HWND out = lists[0], in = lists[1];
 
     // The first update with the phone and Skype: the queries of both fills,
-    // then Skype switched to the phone's devices, each asked back.
+    // then Skype switched to the phone's devices, each asked back, and
+    // Skype's silent ring tone beside the panel.
     const std::vector<std::string> expected = {
         "GET AUDIO_OUT", "GET AUDIO_IN", "GET AUDIO_OUT", "GET AUDIO_IN",
         "SET AUDIO_OUT Speakers (USB Audio Device)", "GET AUDIO_OUT",
-        "SET AUDIO_IN Microphone (USB Audio Device)", "GET AUDIO_IN"};
+        "SET AUDIO_IN Microphone (USB Audio Device)", "GET AUDIO_IN",
+        "SET RINGTONE 1 " + EndpointSimFolder() + "\\ring\\mute.wav"};
     EXPECT_TRUE(PumpUntil([&] { return service->ReceivedCommands().size() >= expected.size(); }, 8000));
     EXPECT_EQ(service->ReceivedCommands(), expected);
     // The softphone's answers select the phone's entries.

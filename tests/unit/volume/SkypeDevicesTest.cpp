@@ -64,11 +64,13 @@ struct SkypeDevicesTest : ::testing::Test {
 
 TEST_F(SkypeDevicesTest, ThePhoneComingWithSkypeSwitchesSkypeToItOnce) {
     // The phone's activation fills the lists and asks; Skype's group coming
-    // fills and asks again, then switches Skype to the phone's devices.
+    // fills and asks again, then switches Skype to the phone's devices; last,
+    // Skype gets the silent ring tone (the test's panel has no program
+    // folder: the path is relative).
     StatusUpdate(kDeviceBit | kSkypeBit);
     EXPECT_EQ(Sent(), (Commands{"GET AUDIO_OUT", "GET AUDIO_IN", "GET AUDIO_OUT", "GET AUDIO_IN",
                                 "SET AUDIO_OUT USB Audio Device", "GET AUDIO_OUT", "SET AUDIO_IN USB Audio Device",
-                                "GET AUDIO_IN"}));
+                                "GET AUDIO_IN", "SET RINGTONE 1 ring\\mute.wav"}));
     EXPECT_EQ(form->suiComboBoxSkypeOut->ItemIndex(), 2);
     EXPECT_EQ(form->suiComboBoxSkypeIn->ItemIndex(), 2);
     StatusUpdate(kDeviceBit | kSkypeBit);

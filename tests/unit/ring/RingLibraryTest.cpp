@@ -1,0 +1,129 @@
+// The ring folder, ring.vob, the mute file and the Skype ring tone command,
+// with the panel in a program folder of its own.
+#include <gtest/gtest.h>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include "PeerWindow.h"
+#include "TempFolder.h"
+#include "app/Application.h"
+#include "app/Unit1.h"
+#include "link/LinkProtocol.h"
+
+namespace dorvane::test {
+namespace {
+using dorvane::testing::PeerWindow;
+using dorvane::testing::PumpFor;
+using dorvane::testing::TakeQuit;
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
+}
+
+struct RingLibraryTest : ::testing::Test {
+    void SetUp() override { app.Initialize(); }
+    void TearDown() override {
+        form.reset();
+        TakeQuit();
+    }
+    void Start() {
+        SystemInfo system;
+        system.ProgramFolder = program.Path() + "\\";
+        form = std::make_unique<TForm1>(app, system, std::vector<std::string>{});
+        auto discovered = service.Send(form->Handle(), RegisterWindowMessageA(kDiscoverMessageName),
+                                       reinterpret_cast<WPARAM>(service.Handle()), 0);
+        PumpFor(discovered);
+        service.Clear();
+    }
+    void StatusUpdate(uint32_t status) {
+        auto sent = service.Send(form->Handle(), WM_PHONE_EVENT, status, MakeKeyEvent(kStatusUpdateKey, 0, 0));
+        PumpFor(sent);
+    }
+    std::vector<std::string> RingToneCommands() {
+        std::vector<std::string> texts;
+        for (const auto& m : service.MessagesOf(WM_COPYDATA))
+            if (m.bytes.find("RINGTONE") != std::string::npos) texts.push_back(m.bytes.substr(1, m.bytes.size() - 2));
+        service.Clear();
+        return texts;
+    }
+    std::string Ring() const { return program.Path() + "\\ring"; }
+
+    PeerWindow service;
+    TempFolder program;
+    TApplication app;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(RingLibraryTest, AFirstStartNamesTheDefaultToneAndMakesTheMuteFileWhenSkypeComes) {
+    Start();
+    EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), Ring() + "\\ring_in.wav\r\n");
+    EXPECT_EQ(GetFileAttributesA(Ring().c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_TRUE(form->CurrentRingTone.empty());  // ring_in.wav is not there
+    EXPECT_EQ(form->LabelRingTone->Caption(), "");
+    EXPECT_EQ(Contents(Ring() + "\\mute.wav"), "<none>");
+
+    StatusUpdate(kDeviceBit);  // no Skype: nothing yet
+    EXPECT_TRUE(RingToneCommands().empty());
+    StatusUpdate(kSkypeBit);
+    EXPECT_EQ(RingToneCommands(), (std::vector<std::string>{"SET RINGTONE 1 " + Ring() + "\\mute.wav"}));
+    EXPECT_EQ(Contents(Ring() + "\\mute.wav").size(), 96044u);
+    StatusUpdate(kSkypeBit);  // Skype seen again: not sent again
+    EXPECT_TRUE(RingToneCommands().empty());
+}
+
+TEST_F(RingLibraryTest, RingVobMakesCurrentOnlyAFileThatIsThere) {
+    program.Folder("elsewhere");
+    const std::string outside = program.File("elsewhere\\bell.wav");
+    const struct {
+        std::string line;
+        std::string current;
+    } cases[] = {
+        {outside + "\r\n", outside},                          // outside the ring folder is fine
+        {program.Path() + "\\gone.wav\r\n", ""},              // vanished
+        {outside + "\r", ""},                                 // a CR alone: no such name
+    };
+    for (const auto& c : cases) {
+        program.File("ring.vob", c.line);
+        Start();
+        EXPECT_EQ(form->CurrentRingTone, c.current) << c.line;
+        EXPECT_EQ(form->LabelRingTone->Caption(), c.current.empty() ? "" : "bell.wav");
+        EXPECT_EQ(form->LabelRingPath->Caption(), c.current.empty() ? "" : program.Path() + "\\elsewhere\\");
+        EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), c.line);  // read, never rewritten
+        TearDown();
+    }
+}
+
+TEST_F(RingLibraryTest, AdoptingATonePassesItOnAndTheCurrentOneChangesNothing) {
+    program.Folder("ring");
+    program.File("ring\\mute.wav", "kept");  // any content stays
+    const std::string a = program.File("ring\\a.wav"), b = program.File("ring\\b.wav");
+    program.File("ring.vob", a + "\r\n");
+    Start();
+    StatusUpdate(kSkypeBit);
+    RingToneCommands();
+    ASSERT_EQ(form->FileListBoxTest->Count(), 3);  // a, b, mute
+    EXPECT_EQ(form->SelectedRingFile, a);          // the first entry is highlighted
+
+    form->SelectRingEntry(0);
+    form->AdoptSelectedTone();  // already current
+    EXPECT_TRUE(RingToneCommands().empty());
+    form->SelectRingEntry(1);
+    form->AdoptSelectedTone();
+    EXPECT_EQ(form->CurrentRingTone, b);
+    EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), b + "\r\n");
+    EXPECT_EQ(RingToneCommands().size(), 1u);
+    EXPECT_EQ(Contents(Ring() + "\\mute.wav"), "kept");
+
+    // While a call rings the list may move but the tone and its file stay.
+    form->Ringing = true;
+    form->SelectRingEntry(0);
+    EXPECT_EQ(form->SelectedRingFile, b);
+    form->Ringing = false;
+    form->SelectRingEntry(7);  // beyond the last entry
+    EXPECT_EQ(form->FileListBoxTest->ItemIndex(), -1);
+    EXPECT_TRUE(form->SelectedRingFile.empty());
+}
+
+}  // namespace
+}  // namespace dorvane::test
