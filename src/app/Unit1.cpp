@@ -45,6 +45,9 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     suiTrackBarVolOut->OnChange = suiCheckBoxVolOut->OnClick = [this] { suiTrackBarVolOutChange(); };
     suiTrackBarVolIn->OnChange = suiCheckBoxVolIn->OnClick = [this] { suiTrackBarVolInChange(); };
     FileListBoxTest->OnChange = [this] { FileListBoxTestChange(); };
+    FileListBoxTest->OnDblClick = [this] { FileListBoxTestDblClick(); };
+    MediaPlayerTest->OnClick = [this](TMediaPlayer::Button button) { MediaPlayerTestClick(button); };
+    TimerMediaPlayerNotify.OnTimer = [this] { TimerMediaPlayerNotifyTimer(); };
     suiButtonDefault->OnClick = [this] { suiButtonDefaultClick(); };
     suiComboBoxSkypeOut->OnChange = [this] { suiComboBoxSkypeOutChange(); };
     suiComboBoxSkypeIn->OnChange = [this] { suiComboBoxSkypeInChange(); };

@@ -210,6 +210,10 @@ public:
     void SelectRingEntry(int n);
     // Plays the highlighted tone and adopts it, or stops a preview.
     void TogglePreview();
+    void PlayTone(const std::string& path);
+    void MediaPlayerTestClick(TMediaPlayer::Button button);
+    void FileListBoxTestDblClick();
+    void TimerMediaPlayerNotifyTimer();
     void UpdateRinging(uint8_t call_state);
     void EndRinging();
     void StopTone();

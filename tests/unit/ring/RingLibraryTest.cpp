@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "app/Unit1.h"
 #include "link/LinkProtocol.h"
+#include "ring/RingFiles.h"
 
 namespace dorvane::test {
 namespace {
@@ -36,10 +37,12 @@ struct RingLibraryTest : ::testing::Test {
         PumpFor(discovered);
         service.Clear();
     }
-    void StatusUpdate(uint32_t status) {
-        auto sent = service.Send(form->Handle(), WM_PHONE_EVENT, status, MakeKeyEvent(kStatusUpdateKey, 0, 0));
+    void StatusUpdate(uint32_t status, uint8_t call_state = 0) {
+        auto sent =
+            service.Send(form->Handle(), WM_PHONE_EVENT, status, MakeKeyEvent(kStatusUpdateKey, 0, call_state));
         PumpFor(sent);
     }
+    bool Playing() const { return form->MediaPlayerTest->ButtonEnabled(TMediaPlayer::Button::Stop); }
     std::vector<std::string> RingToneCommands() {
         std::vector<std::string> texts;
         for (const auto& m : service.MessagesOf(WM_COPYDATA))
@@ -123,6 +126,86 @@ TEST_F(RingLibraryTest, AdoptingATonePassesItOnAndTheCurrentOneChangesNothing) {
     form->SelectRingEntry(7);  // beyond the last entry
     EXPECT_EQ(form->FileListBoxTest->ItemIndex(), -1);
     EXPECT_TRUE(form->SelectedRingFile.empty());
+}
+
+TEST_F(RingLibraryTest, ACallRingsAtTheFifthUpdateLoudAndStopsWithTheCall) {
+    program.Folder("ring");
+    const std::string tone = program.File("ring\\tone.wav", MuteWaveBytes());
+    program.File("ring.vob", tone + "\r\n");
+    Start();
+    ASSERT_EQ(form->CurrentRingTone, tone);
+    form->suiTrackBarVolOut->SetPosition(12000);
+    form->suiCheckBoxVolOut->SetChecked(true);
+
+    // Two short calls: the count is not reset between them.
+    for (int i = 0; i < 2; ++i) StatusUpdate(kDeviceBit, 1);
+    StatusUpdate(kDeviceBit, 0);
+    EXPECT_FALSE(form->Ringing);
+    EXPECT_EQ(form->RingCountdown, 2);
+    StatusUpdate(kDeviceBit, 1);
+    StatusUpdate(kDeviceBit, 1);
+    EXPECT_FALSE(form->Ringing);
+    StatusUpdate(kDeviceBit, 1);
+    ASSERT_TRUE(form->Ringing);
+    EXPECT_EQ(form->RingCountdown, 4);
+    EXPECT_TRUE(Playing());
+    EXPECT_TRUE(form->TimerMediaPlayerNotify.Enabled());
+    EXPECT_EQ(form->suiTrackBarVolOut->Position(), 65535);  // loud and unmuted while it rings
+    EXPECT_FALSE(form->suiCheckBoxVolOut->Checked());
+
+    // A tick that finds the tone at its end plays it again; the user's
+    // buttons do nothing meanwhile.
+    form->MediaPlayerTest->Seek(0);
+    form->TimerMediaPlayerNotifyTimer();
+    form->TimerMediaPlayerNotifyTimer();
+    form->MediaPlayerTestClick(TMediaPlayer::Button::Stop);
+    EXPECT_TRUE(form->Ringing);
+    EXPECT_TRUE(Playing());
+
+    // The call is answered: silence, and the speaker as it was.
+    StatusUpdate(kDeviceBit, 2);
+    EXPECT_FALSE(form->Ringing);
+    EXPECT_FALSE(Playing());
+    EXPECT_FALSE(form->TimerMediaPlayerNotify.Enabled());
+    EXPECT_EQ(form->suiTrackBarVolOut->Position(), 12000);
+    EXPECT_TRUE(form->suiCheckBoxVolOut->Checked());
+
+    // The watchdog ends a ringing call too.
+    for (int i = 0; i < 5; ++i) StatusUpdate(kDeviceBit, 1);
+    ASSERT_TRUE(form->Ringing);
+    form->TimerDrvCheckTimer();
+    EXPECT_FALSE(form->Ringing);
+    EXPECT_FALSE(Playing());
+    EXPECT_EQ(form->suiTrackBarVolOut->Position(), 12000);
+}
+
+TEST_F(RingLibraryTest, PlayingAFileIsPreviewingAndChoosingIt) {
+    program.Folder("ring");
+    const std::string a = program.File("ring\\a.wav", MuteWaveBytes());
+    const std::string b = program.File("ring\\b.wav", MuteWaveBytes());
+    program.File("ring.vob", a + "\r\n");
+    Start();
+    StatusUpdate(kSkypeBit);
+    RingToneCommands();
+    form->SelectRingEntry(1);
+    ASSERT_EQ(form->SelectedRingFile, b);
+    form->MediaPlayerTestClick(TMediaPlayer::Button::Play);
+    EXPECT_TRUE(Playing());
+    EXPECT_EQ(form->CurrentRingTone, b);
+    EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), b + "\r\n");
+    EXPECT_EQ(RingToneCommands().size(), 1u);
+    // A tick that reads no position ends the preview.
+    form->MediaPlayerTest->Stop();
+    form->MediaPlayerTest->Seek(0);
+    form->TimerMediaPlayerNotifyTimer();
+    EXPECT_FALSE(Playing());
+    EXPECT_FALSE(form->TimerMediaPlayerNotify.Enabled());
+    // Playing the current tone again only plays it.
+    form->FileListBoxTestDblClick();
+    EXPECT_TRUE(Playing());
+    EXPECT_TRUE(RingToneCommands().empty());
+    form->FileListBoxTestDblClick();
+    EXPECT_FALSE(Playing());
 }
 
 }  // namespace
