@@ -221,8 +221,8 @@ bool TAudioMixer::VistaSetVolume(int device, int /*source*/, int level, int leve
 }
 
 bool TAudioMixer::HasLevelRange(int flow) const {
-    // The library reports 0 ... 0 when it cannot read a range: every position
-    // would then be written as 0 dB, the top of most playback ranges.
+    // The library reports 0 ... 0 when it cannot read a range: written, every
+    // position would be 0 dB, the top of most playback ranges.
     return MinDb(flow) < MaxDb(flow);
 }
 

@@ -2,15 +2,11 @@
 #include "app/Unit1.h"
 #include "i18n/TextConvert.h"
 #include "link/LinkProtocol.h"
+#include "ring/FileExists.h"
 #include "ring/RingFiles.h"
 
 namespace dorvane {
 namespace {
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 // Enough bytes for the longest line read, each character a CR before its LF.
 std::string ReadStart(const std::string& path) {
     KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -82,7 +78,7 @@ void TForm1::ShowRingFolder() {
     const std::string folder = RingFolder();
     CreateDirectoryA(folder.c_str(), nullptr);
     FileListBoxTest->SetMask("*.wav");
-    if (!folder.empty()) suiDriveComboBoxTest->SetDrive(folder[0]);
+    suiDriveComboBoxTest->SetDrive(folder[0]);
     DirectoryListBoxTest->SetDirectory(folder);
     DirectoryListBoxTest->Update();
     FileListBoxTest->Update();

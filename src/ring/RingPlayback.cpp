@@ -2,20 +2,16 @@
 // buttons are its state: Stop enabled while a tone plays, Play while idle
 // with an output device to play on.
 #include "app/Unit1.h"
+#include "ring/FileExists.h"
 
 namespace dorvane {
 namespace {
 constexpr uint8_t kCallRinging = 1;
 constexpr int kUpdatesBeforeRinging = 4;
-
-bool ToneFileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 }  // namespace
 
 void TForm1::PlayTone(const std::string& path) {
-    if (ToneFileExists(path)) {
+    if (FileExists(path)) {
         MediaPlayerTest->SetFileName(path);
         // A file the device refuses raises the player's error: it is shown
         // in the error box and the rest is skipped.
