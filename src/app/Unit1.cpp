@@ -46,6 +46,10 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     suiTrackBarVolIn->OnChange = suiCheckBoxVolIn->OnClick = [this] { suiTrackBarVolInChange(); };
     FileListBoxTest->OnChange = [this] { FileListBoxTestChange(); };
     FileListBoxTest->OnDblClick = [this] { FileListBoxTestDblClick(); };
+    FileListBoxTest->OnStartCopy = [this](int Index) { FileListBoxTestStartCopy(Index); };
+    FileListBoxTest->OnCopying = [this](int outDev, int inDev) { FileListBoxTestCopying(outDev, inDev); };
+    FileListBoxTest->OnEndCopy = [this] { FileListBoxTestEndCopy(); };
+    FileListBoxTest->ProcessMessages = [this] { application_.ProcessMessages(); };
     MediaPlayerTest->OnClick = [this](TMediaPlayer::Button button) { MediaPlayerTestClick(button); };
     TimerMediaPlayerNotify.OnTimer = [this] { TimerMediaPlayerNotifyTimer(); };
     suiButtonDefault->OnClick = [this] { suiButtonDefaultClick(); };

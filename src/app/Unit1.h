@@ -217,6 +217,10 @@ public:
     void UpdateRinging(uint8_t call_state);
     void EndRinging();
     void StopTone();
+    // Copy progress of a drop onto the ring list.
+    void FileListBoxTestStartCopy(int Index);
+    void FileListBoxTestCopying(int outDev, int inDev);
+    void FileListBoxTestEndCopy();
 
     // --- Website shortcuts and the embedded web page (web/)
     std::string WebPageCaption = "Skype";

@@ -15,7 +15,10 @@ void TForm1::CreateRingPage() {
     drives.SetDirList(&folders);
     folders.SetFileList(&files);
 
-    Own(suiProgressBarCopy, std::make_unique<TsuiProgressBar>(page, "suiProgressBarCopy", 8, 192, 559, 12));
+    auto& progress =
+        Own(suiProgressBarCopy, std::make_unique<TsuiProgressBar>(page, "suiProgressBarCopy", 8, 192, 559, 12));
+    // Full until a drop begins, and full again after each.
+    progress.SetPosition(progress.Max());
     Own(LabelRingStr, std::make_unique<TLabel>(page, "LabelRingStr", 8, 214, 80, 16));
     Own(LabelRingPath, std::make_unique<TLabel>(page, "LabelRingPath", 92, 214, 300, 16));
     Own(LabelRingTone, std::make_unique<TLabel>(page, "LabelRingTone", 92, 234, 300, 16));

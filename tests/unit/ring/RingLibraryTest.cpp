@@ -10,6 +10,7 @@
 #include "app/Unit1.h"
 #include "link/LinkProtocol.h"
 #include "ring/RingFiles.h"
+#include <shlobj.h>
 
 namespace dorvane::test {
 namespace {
@@ -21,6 +22,21 @@ std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
 }
+
+// A drop as the shell hands it over: a DROPFILES block of 8-bit names.
+HDROP MakeDrop(const std::vector<std::string>& names) {
+    size_t bytes = sizeof(DROPFILES) + 1;
+    for (const auto& name : names) bytes += name.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    char* at = reinterpret_cast<char*>(drop + 1);
+    for (const auto& name : names) at = std::copy(name.begin(), name.end(), at) + 1;
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+bool AcceptsDrops(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
 
 struct RingLibraryTest : ::testing::Test {
     void SetUp() override { app.Initialize(); }
@@ -206,6 +222,61 @@ TEST_F(RingLibraryTest, PlayingAFileIsPreviewingAndChoosingIt) {
     EXPECT_TRUE(RingToneCommands().empty());
     form->FileListBoxTestDblClick();
     EXPECT_FALSE(Playing());
+}
+
+TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverwritten) {
+    program.Folder("ring");
+    program.File("ring\\b.wav", "old b");
+    program.Folder("in");
+    program.Folder("in\\folder.wav");
+    program.Folder("other");
+    const std::vector<std::string> dropped = {
+        program.File("in\\a.wav", "new a"), program.File("in\\b.wav", "new b"), program.File("in\\notes.txt", "n"),
+        program.Path() + "\\in\\folder.wav", program.Path() + "\\in\\gone.wav",
+        program.Path() + "\\in\\" + std::string(300, 'x') + ".wav"};
+    Start();
+    HWND list = form->FileListBoxTest->Handle();
+
+    // Only the ring page takes drops.
+    const struct {
+        int page;
+        bool accepts;
+    } pages[] = {{1, true}, {2, false}, {1, true}, {0, false}};
+    for (const auto& p : pages) {
+        form->suiPageControl1->SetActivePageIndex(p.page);
+        EXPECT_EQ(AcceptsDrops(list), p.accepts) << p.page;
+    }
+    form->suiPageControl1->SetActivePageIndex(1);
+
+    // Every item counts, copied or not; a status update queued meanwhile is
+    // handled during the copy.
+    std::vector<std::pair<int, int>> copying;
+    std::vector<uint32_t> status_seen;
+    auto progress = form->FileListBoxTest->OnCopying;
+    form->FileListBoxTest->OnCopying = [&](int outDev, int inDev) {
+        copying.emplace_back(outDev, inDev);
+        status_seen.push_back(form->StatusWord);
+        EXPECT_EQ(form->suiProgressBarCopy->Max(), outDev);
+        progress(outDev, inDev);
+    };
+    PostMessageA(form->Handle(), WM_PHONE_EVENT, kDeviceBit, MakeKeyEvent(kStatusUpdateKey, 0, 0));
+    SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropped)), 0);
+
+    EXPECT_EQ(copying, (std::vector<std::pair<int, int>>{{6, 0}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}}));
+    EXPECT_EQ(status_seen.front(), kDeviceBit);
+    EXPECT_EQ(Contents(Ring() + "\\a.wav"), "new a");
+    EXPECT_EQ(Contents(Ring() + "\\b.wav"), "old b");
+    EXPECT_EQ(Contents(Ring() + "\\notes.txt"), "n");  // copied, but not a sound file
+    EXPECT_EQ(GetFileAttributesA((Ring() + "\\folder.wav").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(form->FileListBoxTest->Items(), (std::vector<std::string>{"a.wav", "b.wav", "mute.wav"}));
+    EXPECT_EQ(form->SelectedRingFile, Ring() + "\\a.wav");
+    EXPECT_EQ(form->suiProgressBarCopy->Position(), form->suiProgressBarCopy->Max());
+
+    // The list copies into whatever folder it shows.
+    form->DirectoryListBoxTest->SetDirectory(program.Path() + "\\other");
+    SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped[0]})), 0);
+    EXPECT_EQ(Contents(program.Path() + "\\other\\a.wav"), "new a");
+    EXPECT_EQ(form->FileListBoxTest->Items(), (std::vector<std::string>{"a.wav"}));
 }
 
 }  // namespace
