@@ -74,8 +74,11 @@ TEST_F(WebsiteListTest, TheFilesAreWrittenWhenMissingAndAnExistingSettingsFileIs
     EXPECT_EQ(File("urlList.vob"), list);
     EXPECT_EQ(Link(0).Caption(), "Home");
     EXPECT_EQ(Link(0).URL(), "http://www.skype.com/");
-    EXPECT_EQ(form->suiTabSheetWeb->Caption(), "Portal");
-    EXPECT_EQ(form->WebPageAddress, "http://portal.example/");
+    for (int language = 0; language < 24; ++language) {
+        form->SelectLanguage(language);
+        EXPECT_EQ(form->suiTabSheetWeb->Caption(), "Portal") << language;
+    }
+    EXPECT_EQ(form->CppWebBrowser1->LocationURL(), "http://portal.example/");
     const struct {
         const char* name;
         const char* address;
