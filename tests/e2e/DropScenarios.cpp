@@ -6,8 +6,6 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 #include "PanelProcess.h"
@@ -18,12 +16,8 @@
 
 namespace dorvane::testing {
 namespace {
+using dorvane::test::FileContents;
 using dorvane::test::TempFolder;
-
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
-}
 
 void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -115,9 +109,9 @@ TEST(DropScenario, DroppedFilesAreCopiedIntoTheRingFolderAndNothingThereIsOverwr
     };
     ASSERT_TRUE(DropInto(list, dropped));
     EXPECT_TRUE(PumpUntil(full, 5000));
-    EXPECT_EQ(Contents(program.Path() + "\\ring\\bell.wav"), "bell");
-    EXPECT_EQ(Contents(program.Path() + "\\ring\\ring_in.wav"), "the user's own tone");
-    EXPECT_EQ(Contents(program.Path() + "\\ring\\notes.txt"), "notes");  // copied, though not listed
+    EXPECT_EQ(FileContents(program.Path() + "\\ring\\bell.wav"), "bell");
+    EXPECT_EQ(FileContents(program.Path() + "\\ring\\ring_in.wav"), "the user's own tone");
+    EXPECT_EQ(FileContents(program.Path() + "\\ring\\notes.txt"), "notes");  // copied, though not listed
     EXPECT_EQ(GetFileAttributesA((program.Path() + "\\ring\\sounds.wav").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"bell.wav", L"mute.wav", L"ring_in.wav"}));
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);

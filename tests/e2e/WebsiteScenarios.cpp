@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 #include "PanelProcess.h"
@@ -16,12 +14,8 @@
 
 namespace dorvane::testing {
 namespace {
+using dorvane::test::FileContents;
 using dorvane::test::TempFolder;
-
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
-}
 
 void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -83,7 +77,7 @@ public:
     static std::string Arrived(size_t count) {
         std::string log;
         PumpUntil([&] {
-            log = Contents(LogPath());
+            log = FileContents(LogPath());
             return static_cast<size_t>(std::count(log.begin(), log.end(), '\n')) >= count;
         }, 8000);
         return log;
@@ -118,7 +112,7 @@ protected:
         form = WaitForPanelForm();
         return form != nullptr;
     }
-    std::string File(const char* name) const { return Contents(program.Path() + "\\" + name); }
+    std::string File(const char* name) const { return FileContents(program.Path() + "\\" + name); }
 
     TempFolder program;
     HttpHandler handler;

@@ -1,8 +1,6 @@
 // The website page of the main window over a program folder of its own:
 // the two files, selecting and editing entries, and what goes to the shell.
 #include <gtest/gtest.h>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include "PeerWindow.h"
 #include "RecordingShell.h"
@@ -16,11 +14,6 @@ using dorvane::testing::RecordingShell;
 using dorvane::testing::ShellOpen;
 using dorvane::testing::TakeQuit;
 
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
-}
-
 struct WebsiteListTest : ::testing::Test {
     void SetUp() override { app.Initialize(); }
     void TearDown() override {
@@ -32,7 +25,7 @@ struct WebsiteListTest : ::testing::Test {
         system.ProgramFolder = program.Path() + "\\";
         form = std::make_unique<TForm1>(app, system, std::vector<std::string>{}, TWinmmApi::Real(), shell);
     }
-    std::string File(const char* name) const { return Contents(program.Path() + "\\" + name); }
+    std::string File(const char* name) const { return FileContents(program.Path() + "\\" + name); }
     TsuiURLLabel& Link(int n) { return *form->suiURLLabelWeb[n]; }
     void Front() {
         form->OpenMainWindow();
