@@ -1,6 +1,6 @@
 # make run   - install what is missing, build, run the panel with the phone simulator
 # make test  - install what is missing, build both architectures, run every test
-# make build - build only;  make bench - the benchmarks
+# make build - build only;  make bench - the benchmarks;  make dist - installers and zips
 
 OUT      := $(CURDIR)/out
 JOBS     ?= $(shell nproc)
@@ -11,7 +11,7 @@ BUILD32  := $(OUT)/build-win32
 NATIVE64 := $(OUT)/build-native64
 NATIVE32 := $(OUT)/build-native32
 
-.PHONY: all build build64 build32 native bootstrap test run bench clean
+.PHONY: all build build64 build32 native bootstrap test run bench dist clean
 
 all: build
 
@@ -52,9 +52,14 @@ test: build
 run: build
 	scripts/session scripts/run-demo $(if $(ONCE),--once,)
 
+# The installers and portable zips of both architectures, under out/dist.
+dist: build
+	cmake --build $(BUILD64) -j $(JOBS) --target dist
+	cmake --build $(BUILD32) -j $(JOBS) --target dist
+
 bench: build
 	cmake --build $(BUILD64) -j $(JOBS) --target benchmarks
 	scripts/session scripts/run-bench $(BUILD64)
 
 clean:
-	rm -rf $(BUILD64) $(BUILD32) $(NATIVE64) $(NATIVE32) $(OUT)/win64 $(OUT)/win32
+	rm -rf $(BUILD64) $(BUILD32) $(NATIVE64) $(NATIVE32) $(OUT)/win64 $(OUT)/win32 $(OUT)/dist

@@ -1,4 +1,4 @@
-#include "app/Artwork.h"
+#include "app/Pictures.h"
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -9,15 +9,16 @@ namespace {
 using Shape = std::function<bool(double x, double y)>;
 
 // Paints a shape over the picture in one colour, with 4 x 4 supersampling
-// for smooth edges (GDI of the older systems draws none).
-void Paint(Picture& p, const Shape& inside, uint32_t rgb, double opacity = 1.0) {
+// for smooth edges (GDI of the older systems draws none). The shape is given
+// in design units, `unit` of them to a pixel.
+void Paint(Picture& p, const Shape& inside, uint32_t rgb, double opacity = 1.0, double unit = 1.0) {
     constexpr int kGrid = 4;
     for (int y = 0; y < p.height; ++y) {
         for (int x = 0; x < p.width; ++x) {
             int hits = 0;
             for (int sy = 0; sy < kGrid; ++sy)
                 for (int sx = 0; sx < kGrid; ++sx)
-                    if (inside(x + (sx + 0.5) / kGrid, y + (sy + 0.5) / kGrid)) ++hits;
+                    if (inside((x + (sx + 0.5) / kGrid) * unit, (y + (sy + 0.5) / kGrid) * unit)) ++hits;
             if (hits == 0) continue;
             const double a = opacity * hits / (kGrid * kGrid);
             uint32_t& dst = p.pixels[static_cast<size_t>(y) * p.width + x];
@@ -77,36 +78,35 @@ Shape RoundRect(double l, double t, double r, double b, double radius) {
     };
 }
 
-// The italic "i": a slanted stem and its dot, white.
-void PaintItalicI(Picture& p) {
-    Paint(p, Bar(17.2, 13.5, 14.2, 25.0, 2.0), 0xFFFFFF);
-    Paint(p, Disc(18.6, 8.6, 2.4), 0xFFFFFF);
-}
-
 }  // namespace
 
-Picture TrayPicture(int image) {
-    Picture p = Blank(32, 32);
+Picture TrayPicture(int image, int size) {
+    // Designed on a 32 x 32 grid.
+    Picture p = Blank(size, size);
+    const double unit = 32.0 / size;
+    auto paint = [&](const Shape& shape, uint32_t rgb, double opacity = 1.0) { Paint(p, shape, rgb, opacity, unit); };
     if (image == 2) {
         // White on nothing: only the ring and the letter are drawn.
-        Paint(p, Ring(16, 16, 12.6, 15.0), 0xFFFFFF);
+        paint(Ring(16, 16, 12.6, 15.0), 0xFFFFFF);
         // The "e": a bowl open at the lower right, and its bar.
-        Paint(p,
-              [](double x, double y) {
-                  const double dx = x - 16, dy = y - 16;
-                  const double d2 = dx * dx + dy * dy;
-                  if (d2 > 8.6 * 8.6 || d2 < 5.8 * 5.8) return false;
-                  const double angle = std::atan2(dy, dx);  // y grows downwards
-                  return !(angle > 0.15 && angle < 1.05);
-              },
-              0xFFFFFF);
-        Paint(p, Rect(8.0, 14.6, 24.0, 17.4), 0xFFFFFF);
+        paint(
+            [](double x, double y) {
+                const double dx = x - 16, dy = y - 16;
+                const double d2 = dx * dx + dy * dy;
+                if (d2 > 8.6 * 8.6 || d2 < 5.8 * 5.8) return false;
+                const double angle = std::atan2(dy, dx);  // y grows downwards
+                return !(angle > 0.15 && angle < 1.05);
+            },
+            0xFFFFFF);
+        paint(Rect(8.0, 14.6, 24.0, 17.4), 0xFFFFFF);
         return p;
     }
     const uint32_t disc = image == 1 ? 0x2EA043 : 0x8C8C8C;
-    Paint(p, Disc(16, 16, 15.2), disc);
-    Paint(p, Ring(16, 16, 14.2, 15.2), 0x000000, 0.25);
-    PaintItalicI(p);
+    paint(Disc(16, 16, 15.2), disc);
+    paint(Ring(16, 16, 14.2, 15.2), 0x000000, 0.25);
+    // The italic "i": a slanted stem and its dot, white.
+    paint(Bar(17.2, 13.5, 14.2, 25.0, 2.0), 0xFFFFFF);
+    paint(Disc(18.6, 8.6, 2.4), 0xFFFFFF);
     return p;
 }
 
