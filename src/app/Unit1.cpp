@@ -26,9 +26,10 @@ void MoveDialogFocus(HWND window, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args,
-               const TWinmmApi& winmm)
+               const TWinmmApi& winmm, IShell& shell)
     : AudioMixerUsb(system.VersionClass, winmm, system.ProgramFolder),
       application_(application),
+      shell_(shell),
       system_(system),
       args_(std::move(args)) {
     // 1. The window and all its controls.

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "app/Shell.h"
 #include "app/SystemInfo.h"
 #include <memory>
 #include "audio/Audiomixer.h"
@@ -44,9 +45,10 @@ class TForm2;
 class TForm1 {
 public:
     // Runs the construction sequence; FormCreate is a separate step. The
-    // mixer speaks to winmm through `winmm` (a test gives a simulated one).
+    // mixer speaks to winmm through `winmm`, addresses go to `shell` (a test
+    // gives simulated ones).
     TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args,
-           const TWinmmApi& winmm = TWinmmApi::Real());
+           const TWinmmApi& winmm = TWinmmApi::Real(), IShell& shell = PlatformShell());
     // Runs FormDestroy, then destroys the window.
     ~TForm1();
     TForm1(const TForm1&) = delete;
@@ -223,15 +225,27 @@ public:
     void FileListBoxTestEndCopy();
 
     // --- Website shortcuts and the embedded web page (web/)
-    std::string WebPageCaption = "Skype";
-    std::string WebPageAddress = "http://www.skype.com/";
+    // The web settings file's six strings (8-bit, system code page).
+    std::string DefaultWebName, DefaultWebAddress, NamePlaceholder, AddressPlaceholder, WebPageCaption,
+        WebPageAddress;
     void LoadWebSettings();
+    void WriteWebSettings();
     void GroupWebRows();
     void LoadWebList();
+    void SaveWebList();
     int SelectedWebEntry = 0;
     void SelectWebEntry(int entry);
+    // Stores the fields into the selected entry and writes the list file.
+    void SaveWebEntry();
     // Opens entry n's address when its link is enabled (the keypad's way).
     void OpenWebEntry(int entry);
+    // A click on entry n's link.
+    void suiURLLabelWebClick(int entry);
+    void suiRadioButtonWeb1Click();
+    void suiEditWebNameChange(TsuiEdit& field);
+    void suiEditWebNameEnter(TsuiEdit& field);
+    void suiEditWebNameKeyPress(TsuiEdit& field, char& key);
+    void suiButtonWebSaveClick() { SaveWebEntry(); }
     void NavigateWebPage();
     std::unique_ptr<TLabel> LabelWeb[5];
     std::unique_ptr<TsuiRadioButton> suiRadioButtonWeb[5];
@@ -286,6 +300,7 @@ private:
     LRESULT HandledThenReply(Work&& work);
 
     TApplication& application_;
+    IShell& shell_;
     SystemInfo system_;
     std::vector<std::string> args_;
     bool destroyed_ = false;

@@ -11,19 +11,6 @@ constexpr unsigned char kMuteHeader[44] = {
     0x02, 0x00, 0x10, 0x00, 'd', 'a', 't', 'a', 0x00, 0x77, 0x01, 0x00};
 }  // namespace
 
-std::string RingVobFirstLine(std::string_view bytes) {
-    std::string line;
-    for (std::size_t i = 0; i < bytes.size() && line.size() < kRingVobLineLimit; ++i) {
-        const char c = bytes[i];
-        if (c == '\x1A' || c == '\n') break;
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') break;
-        line += c;
-    }
-    return line;
-}
-
-std::string RingVobText(const std::string& tone) { return tone + "\r\n"; }
-
 std::string MuteWaveBytes() {
     std::string bytes(reinterpret_cast<const char*>(kMuteHeader), sizeof kMuteHeader);
     bytes.append(kSilenceBytes, '\0');

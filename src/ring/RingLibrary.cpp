@@ -4,32 +4,10 @@
 #include "link/LinkProtocol.h"
 #include "ring/FileExists.h"
 #include "ring/RingFiles.h"
+#include "settings/ProgramFiles.h"
+#include "settings/TextLines.h"
 
 namespace dorvane {
-namespace {
-// Enough bytes for the longest line read, each character a CR before its LF.
-std::string ReadStart(const std::string& path) {
-    KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return {};
-    std::string bytes(2 * kRingVobLineLimit + 2, '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
-    bytes.resize(read);
-    return bytes;
-}
-
-// Writes the whole file anew (create_new: only when there is none); false
-// when it could not be opened.
-bool WriteFileBytes(const std::string& path, const std::string& bytes, bool create_new) {
-    KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, create_new ? CREATE_NEW : CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    DWORD written = 0;
-    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return true;
-}
-}  // namespace
 
 std::string TForm1::RingFolder() const { return system_.ProgramFolder + "ring"; }
 
@@ -43,13 +21,14 @@ void TForm1::LoadRingTone() {
         SaveRingTone();
         CurrentRingTone.clear();
     }
-    const std::string line = RingVobFirstLine(ReadStart(vob));
+    // Only the first line counts.
+    const std::string line = TextLines(ReadFileStart(vob, TextBytesFor(1)).value_or("")).Next();
     if (!line.empty() && FileExists(line)) CurrentRingTone = line;
     ShowRingToneLabels();
 }
 
 void TForm1::SaveRingTone() {
-    if (!CurrentRingTone.empty()) WriteFileBytes(system_.ProgramFolder + "ring.vob", RingVobText(CurrentRingTone), false);
+    if (!CurrentRingTone.empty()) WriteFileBytes(system_.ProgramFolder + "ring.vob", TextFileBytes({CurrentRingTone}), false);
     ShowRingToneLabels();
 }
 

@@ -390,30 +390,37 @@ TEST_F(KeypadTest, UpAndDownMoveTheFocusThroughTheAudioPageInTabOrder) {
 
 TEST_F(KeypadTest, UpDownAndTheRowsPickAWebsiteEntry) {
     ASSERT_NO_FATAL_FAILURE(Put(Window::Front));
-    form->SelectWebEntry(3);
-    if (form->SelectedWebEntry != 3) GTEST_SKIP() << "the website list does not select entries yet";
+    // Entry 3 has an address; the others keep the placeholder and are off.
+    form->suiURLLabelWeb[2]->SetURL("http://three.example/");
+    form->suiURLLabelWeb[2]->SetEnabled(true);
+    const ShellOpen entry1{Panel(), form->DefaultWebAddress, SW_SHOWNORMAL};
+    const ShellOpen entry3{Panel(), "http://three.example/", SW_SHOWNORMAL};
     const struct Case {
         const char* what;
         int from;
         uint8_t key;
         int selected;
+        std::vector<ShellOpen> opened;
     } cases[] = {
-        {"up from the first entry goes to the last", 0, kUp, 4},
-        {"up", 3, kUp, 2},
-        {"down from the last entry goes to the first", 4, kDown, 0},
-        {"down", 1, kDown, 2},
-        {"row 1", 4, kRow1, 0},
-        {"row 3", 0, kRow3, 2},
-        {"row 5", 0, kRow5, 4},
-        {"left keeps the entry", 2, kLeft, 2},
-        {"right keeps the entry", 2, kRight, 2},
+        {"up from the first entry goes to the last", 0, kUp, 4, {}},
+        {"up", 3, kUp, 2, {}},
+        {"down from the last entry goes to the first", 4, kDown, 0, {}},
+        {"down", 1, kDown, 2, {}},
+        {"row 1 opens the first entry", 4, kRow1, 0, {entry1}},
+        {"row 3 opens the third", 0, kRow3, 2, {entry3}},
+        {"row 5 opens nothing: no address", 0, kRow5, 4, {}},
+        {"left keeps the entry and opens it", 2, kLeft, 2, {entry3}},
+        {"right keeps the entry and opens it", 0, kRight, 0, {entry1}},
+        {"right on an entry without an address", 1, kRight, 1, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         form->SelectWebEntry(c.from);
+        shell.Take();
         Tap(c.key);
         EXPECT_EQ(form->SelectedWebEntry, c.selected);
         EXPECT_EQ(form->suiPageControl1->ActivePageIndex(), 0);
+        EXPECT_EQ(shell.Take(), c.opened);
     }
     form->SelectWebEntry(0);
     Report(kDown);

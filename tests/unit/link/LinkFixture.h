@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "PeerWindow.h"
+#include "RecordingShell.h"
 #include "app/Application.h"
 #include "app/Unit1.h"
 #include "link/LinkProtocol.h"
@@ -23,7 +24,7 @@ protected:
     }
 
     void MakeForm(std::vector<std::string> args = {}) {
-        form = std::make_unique<TForm1>(app, system, std::move(args));
+        form = std::make_unique<TForm1>(app, system, std::move(args), TWinmmApi::Real(), shell);
         form->FormCreate();
     }
     HWND Panel() const { return form->Handle(); }
@@ -48,6 +49,7 @@ protected:
     }
 
     PeerWindow service;  // outlives the form: it gets the detach notice
+    RecordingShell shell;
     TApplication app;
     SystemInfo system;
     std::vector<std::string> errors;

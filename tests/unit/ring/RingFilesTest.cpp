@@ -1,4 +1,4 @@
-// The ring tone files' formats; pure, so also built natively (tests/native).
+// The mute file's format; pure, so also built natively (tests/native).
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <string>
@@ -6,24 +6,6 @@
 
 namespace dorvane {
 namespace {
-
-TEST(RingFiles, OnlyTheFirstLineOfRingVobCountsAsTextModeReadsIt) {
-    const std::string long_line(1 << 20, 'x');
-    const struct {
-        std::string bytes, line;
-    } cases[] = {
-        {"C:\\Tones\\bell.wav\r\nsecond line\r\n", "C:\\Tones\\bell.wav"},
-        {"C:\\Tones\\bell.wav", "C:\\Tones\\bell.wav"},
-        {"C:\\a.wav\nC:\\b.wav", "C:\\a.wav"},
-        {"C:\\a.wav\rC:\\b.wav\r", "C:\\a.wav\rC:\\b.wav\r"},  // CR alone ends no line
-        {"C:\\a.wav\x1A\r\n", "C:\\a.wav"},                     // Ctrl-Z ends a text file
-        {long_line, std::string(kRingVobLineLimit, 'x')},
-        {"", ""},
-        {"\r\n", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(RingVobFirstLine(c.bytes), c.line) << c.bytes.substr(0, 40);
-    EXPECT_EQ(RingVobFirstLine(RingVobText("C:\\x\\ring.wav")), "C:\\x\\ring.wav");
-}
 
 uint32_t Le32(const std::string& b, size_t at) {
     return static_cast<uint32_t>(static_cast<unsigned char>(b[at])) |

@@ -1,8 +1,6 @@
 // The ring folder, ring.vob, the mute file and the Skype ring tone command,
 // with the panel in a program folder of its own.
 #include <gtest/gtest.h>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include "PeerWindow.h"
 #include "TempFolder.h"
@@ -17,11 +15,6 @@ namespace {
 using dorvane::testing::PeerWindow;
 using dorvane::testing::PumpFor;
 using dorvane::testing::TakeQuit;
-
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
-}
 
 // A drop as the shell hands it over: a DROPFILES block of 8-bit names.
 HDROP MakeDrop(const std::vector<std::string>& names) {
@@ -76,17 +69,17 @@ struct RingLibraryTest : ::testing::Test {
 
 TEST_F(RingLibraryTest, AFirstStartNamesTheDefaultToneAndMakesTheMuteFileWhenSkypeComes) {
     Start();
-    EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), Ring() + "\\ring_in.wav\r\n");
+    EXPECT_EQ(FileContents(program.Path() + "\\ring.vob"), Ring() + "\\ring_in.wav\r\n");
     EXPECT_EQ(GetFileAttributesA(Ring().c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     EXPECT_TRUE(form->CurrentRingTone.empty());  // ring_in.wav is not there
     EXPECT_EQ(form->LabelRingTone->Caption(), "");
-    EXPECT_EQ(Contents(Ring() + "\\mute.wav"), "<none>");
+    EXPECT_EQ(FileContents(Ring() + "\\mute.wav"), "<none>");
 
     StatusUpdate(kDeviceBit);  // no Skype: nothing yet
     EXPECT_TRUE(RingToneCommands().empty());
     StatusUpdate(kSkypeBit);
     EXPECT_EQ(RingToneCommands(), (std::vector<std::string>{"SET RINGTONE 1 " + Ring() + "\\mute.wav"}));
-    EXPECT_EQ(Contents(Ring() + "\\mute.wav").size(), 96044u);
+    EXPECT_EQ(FileContents(Ring() + "\\mute.wav").size(), 96044u);
     StatusUpdate(kSkypeBit);  // Skype seen again: not sent again
     EXPECT_TRUE(RingToneCommands().empty());
 }
@@ -108,7 +101,7 @@ TEST_F(RingLibraryTest, RingVobMakesCurrentOnlyAFileThatIsThere) {
         EXPECT_EQ(form->CurrentRingTone, c.current) << c.line;
         EXPECT_EQ(form->LabelRingTone->Caption(), c.current.empty() ? "" : "bell.wav");
         EXPECT_EQ(form->LabelRingPath->Caption(), c.current.empty() ? "" : program.Path() + "\\elsewhere\\");
-        EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), c.line);  // read, never rewritten
+        EXPECT_EQ(FileContents(program.Path() + "\\ring.vob"), c.line);  // read, never rewritten
         TearDown();
     }
 }
@@ -130,9 +123,9 @@ TEST_F(RingLibraryTest, AdoptingATonePassesItOnAndTheCurrentOneChangesNothing) {
     form->SelectRingEntry(1);
     form->AdoptSelectedTone();
     EXPECT_EQ(form->CurrentRingTone, b);
-    EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), b + "\r\n");
+    EXPECT_EQ(FileContents(program.Path() + "\\ring.vob"), b + "\r\n");
     EXPECT_EQ(RingToneCommands().size(), 1u);
-    EXPECT_EQ(Contents(Ring() + "\\mute.wav"), "kept");
+    EXPECT_EQ(FileContents(Ring() + "\\mute.wav"), "kept");
 
     // While a call rings the list may move but the tone and its file stay.
     form->Ringing = true;
@@ -208,7 +201,7 @@ TEST_F(RingLibraryTest, PlayingAFileIsPreviewingAndChoosingIt) {
     form->MediaPlayerTestClick(TMediaPlayer::Button::Play);
     EXPECT_TRUE(Playing());
     EXPECT_EQ(form->CurrentRingTone, b);
-    EXPECT_EQ(Contents(program.Path() + "\\ring.vob"), b + "\r\n");
+    EXPECT_EQ(FileContents(program.Path() + "\\ring.vob"), b + "\r\n");
     EXPECT_EQ(RingToneCommands().size(), 1u);
     // A tick that reads no position ends the preview.
     form->MediaPlayerTest->Stop();
@@ -264,9 +257,9 @@ TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverw
 
     EXPECT_EQ(copying, (std::vector<std::pair<int, int>>{{6, 0}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}}));
     EXPECT_EQ(status_seen.front(), kDeviceBit);
-    EXPECT_EQ(Contents(Ring() + "\\a.wav"), "new a");
-    EXPECT_EQ(Contents(Ring() + "\\b.wav"), "old b");
-    EXPECT_EQ(Contents(Ring() + "\\notes.txt"), "n");  // copied, but not a sound file
+    EXPECT_EQ(FileContents(Ring() + "\\a.wav"), "new a");
+    EXPECT_EQ(FileContents(Ring() + "\\b.wav"), "old b");
+    EXPECT_EQ(FileContents(Ring() + "\\notes.txt"), "n");  // copied, but not a sound file
     EXPECT_EQ(GetFileAttributesA((Ring() + "\\folder.wav").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(form->FileListBoxTest->Items(), (std::vector<std::string>{"a.wav", "b.wav", "mute.wav"}));
     EXPECT_EQ(form->SelectedRingFile, Ring() + "\\a.wav");
@@ -275,7 +268,7 @@ TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverw
     // The list copies into whatever folder it shows.
     form->DirectoryListBoxTest->SetDirectory(program.Path() + "\\other");
     SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped[0]})), 0);
-    EXPECT_EQ(Contents(program.Path() + "\\other\\a.wav"), "new a");
+    EXPECT_EQ(FileContents(program.Path() + "\\other\\a.wav"), "new a");
     EXPECT_EQ(form->FileListBoxTest->Items(), (std::vector<std::string>{"a.wav"}));
 }
 

@@ -1,6 +1,8 @@
 #include "TempFolder.h"
 #include <windows.h>
 #include <shellapi.h>
+#include <fstream>
+#include <iterator>
 #include "controls/Handles.h"
 
 namespace dorvane::test {
@@ -37,6 +39,11 @@ std::string TempFolder::Folder(const std::string& name) const {
     const std::string path = path_ + "\\" + name;
     CreateDirectoryA(path.c_str(), nullptr);
     return path;
+}
+
+std::string FileContents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<none>");
 }
 
 }  // namespace dorvane::test

@@ -18,4 +18,7 @@ private:
     std::string path_;
 };
 
+// A file's bytes, or "<none>" when it cannot be read.
+std::string FileContents(const std::string& path);
+
 }  // namespace dorvane::test

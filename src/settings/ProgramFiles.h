@@ -1,0 +1,18 @@
+// Reading and writing the small files beside the program whole, through
+// the system's file calls (8-bit paths in the system code page).
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace dorvane {
+
+// Up to max_bytes from the start of the file; nothing when it cannot be
+// opened for reading.
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t max_bytes);
+
+// Writes the file anew (create_new: only when there is none yet); false when
+// it could not be created, and then nothing is written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes, bool create_new);
+
+}  // namespace dorvane

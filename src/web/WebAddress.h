@@ -1,0 +1,15 @@
+// Website addresses as the user types them. Pure: no Windows headers.
+#pragma once
+#include <string>
+
+namespace dorvane {
+
+// A typed address with "http://" in front: the seven characters of a typed
+// "http://" in any letter case become lower case, anything else (another
+// scheme included) gets the prefix in front of the whole text.
+std::string NormaliseWebAddress(const std::string& typed);
+
+// Without the blanks and control characters at either end.
+std::string TrimBlanks(const std::string& text);
+
+}  // namespace dorvane

@@ -1,0 +1,145 @@
+// The website page of the main window over a program folder of its own:
+// the two files, selecting and editing entries, and what goes to the shell.
+#include <gtest/gtest.h>
+#include <memory>
+#include "PeerWindow.h"
+#include "RecordingShell.h"
+#include "TempFolder.h"
+#include "app/Application.h"
+#include "app/Unit1.h"
+
+namespace dorvane::test {
+namespace {
+using dorvane::testing::RecordingShell;
+using dorvane::testing::ShellOpen;
+using dorvane::testing::TakeQuit;
+
+struct WebsiteListTest : ::testing::Test {
+    void SetUp() override { app.Initialize(); }
+    void TearDown() override {
+        form.reset();
+        TakeQuit();
+    }
+    void Start() {
+        SystemInfo system;
+        system.ProgramFolder = program.Path() + "\\";
+        form = std::make_unique<TForm1>(app, system, std::vector<std::string>{}, TWinmmApi::Real(), shell);
+    }
+    std::string File(const char* name) const { return FileContents(program.Path() + "\\" + name); }
+    TsuiURLLabel& Link(int n) { return *form->suiURLLabelWeb[n]; }
+    void Front() {
+        form->OpenMainWindow();
+        SetForegroundWindow(form->Handle());
+        form->suiPageControl1->SetActivePageIndex(0);
+    }
+    void Type(TsuiEdit& field, char key) { SendMessageA(field.Handle(), WM_CHAR, static_cast<WPARAM>(key), 0); }
+
+    TempFolder program;
+    RecordingShell shell;
+    TApplication app;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(WebsiteListTest, TheFilesAreWrittenWhenMissingAndAnExistingSettingsFileIsOnlyRead) {
+    Start();
+    EXPECT_EQ(File("defaultWeb.vob"), "Skype\r\n" + form->DefaultWebAddress + "\r\nN/A\r\n\r\nSkype\r\n" +
+                                          form->DefaultWebAddress + "\r\n");
+    EXPECT_EQ(form->DefaultWebAddress.rfind("http://", 0), 0u);
+    std::string placeholders;
+    for (int i = 0; i < 4; ++i) placeholders += "N/A\r\n\r\n";
+    EXPECT_EQ(File("urlList.vob"), placeholders);
+    EXPECT_EQ(Link(0).Caption(), "Skype");
+    EXPECT_TRUE(Link(0).Enabled());
+    for (int n = 1; n < 5; ++n) {
+        EXPECT_EQ(Link(n).Caption(), "N/A");
+        EXPECT_FALSE(Link(n).Enabled());
+    }
+    form.reset();
+
+    // A settings file of the user's own: empty lines keep their defaults,
+    // short files leave the rest, and neither file is written back.
+    const std::string settings = "Home\r\n\r\n-\r\n\r\nPortal\nhttp://portal.example/\r\n";
+    const std::string list = "Mail\r\nhttp://mail.example/\r\nN/A\r\n\r\n\r\n";
+    program.File("defaultWeb.vob", settings);
+    program.File("urlList.vob", list);
+    Start();
+    EXPECT_EQ(File("defaultWeb.vob"), settings);
+    EXPECT_EQ(File("urlList.vob"), list);
+    EXPECT_EQ(Link(0).Caption(), "Home");
+    EXPECT_EQ(Link(0).URL(), "http://www.skype.com/");
+    for (int language = 0; language < 24; ++language) {
+        form->SelectLanguage(language);
+        EXPECT_EQ(form->suiTabSheetWeb->Caption(), "Portal") << language;
+    }
+    EXPECT_EQ(form->CppWebBrowser1->LocationURL(), "http://portal.example/");
+    const struct {
+        const char* name;
+        const char* address;
+    } entries[] = {{"Mail", "http://mail.example/"}, {"N/A", ""}, {"-", ""}, {"-", ""}};
+    for (int n = 1; n < 5; ++n) {
+        EXPECT_EQ(Link(n).Caption(), entries[n - 1].name) << n;
+        EXPECT_EQ(Link(n).URL(), entries[n - 1].address) << n;
+        EXPECT_EQ(Link(n).Enabled(), n == 1) << n;
+    }
+}
+
+TEST_F(WebsiteListTest, AnEntryIsEditedInItsFieldsAndSavedByEnterInTheAddress) {
+    Start();
+    Front();
+    form->SelectWebEntry(2);
+    for (int n = 0; n < 5; ++n) {
+        const COLORREF expected = n == 2 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+        EXPECT_EQ(Link(n).FontColor(), expected) << n;
+        EXPECT_EQ(form->LabelWeb[n]->FontColor(), expected) << n;
+        EXPECT_EQ(form->suiRadioButtonWeb[n]->Checked(), n == 2) << n;
+    }
+    TsuiEdit& name = *form->suiEditWebName;
+    TsuiEdit& address = *form->suiEditWebAddr;
+    EXPECT_TRUE(name.Focused());
+    EXPECT_EQ(name.SelLength(), 3);  // "N/A", selected so that typing replaces it
+    EXPECT_FALSE(form->suiButtonWebSave->Enabled());
+
+    name.SetText("News");
+    EXPECT_TRUE(form->suiButtonWebSave->Enabled());
+    Type(name, '\r');  // only moves on
+    EXPECT_TRUE(address.Focused());
+    EXPECT_EQ(File("urlList.vob").find("News"), std::string::npos);
+    address.SetText("HTTP://news.example/");
+    Type(address, '\r');
+    EXPECT_EQ(address.Text(), "http://news.example/");
+    EXPECT_EQ(Link(2).Caption(), "News");
+    EXPECT_TRUE(Link(2).Enabled());
+    EXPECT_FALSE(form->suiButtonWebSave->Enabled());
+    EXPECT_EQ(File("urlList.vob"), "N/A\r\n\r\nNews\r\nhttp://news.example/\r\nN/A\r\n\r\nN/A\r\n\r\n");
+
+    // A click opens it, with no owner; the keypad's way has the window.
+    Link(2).Click();
+    form->OpenWebEntry(2);
+    EXPECT_EQ(shell.Take(), (std::vector<ShellOpen>{{nullptr, "http://news.example/", SW_SHOW},
+                                                    {form->Handle(), "http://news.example/", SW_SHOWNORMAL}}));
+
+    // Emptied fields save the placeholders and switch the entry off.
+    form->SelectWebEntry(2);
+    EXPECT_EQ(name.SelLength(), 0);  // a real name is not selected
+    name.SetText("");
+    address.SetText("");
+    form->suiButtonWebSaveClick();
+    EXPECT_EQ(Link(2).Caption(), "N/A");
+    EXPECT_FALSE(Link(2).Enabled());
+    Link(2).Click();
+    form->OpenWebEntry(2);
+    EXPECT_TRUE(shell.Take().empty());
+
+    // An edit dropped by choosing another entry; entry 0 is not the user's.
+    form->SelectWebEntry(3);
+    name.SetText("unsaved");
+    form->suiRadioButtonWeb[0]->Click();
+    EXPECT_EQ(form->SelectedWebEntry, 0);
+    EXPECT_FALSE(name.Enabled());
+    EXPECT_FALSE(address.Enabled());
+    EXPECT_FALSE(form->suiButtonWebSave->Enabled());
+    EXPECT_EQ(Link(3).Caption(), "N/A");
+}
+
+}  // namespace
+}  // namespace dorvane::test
