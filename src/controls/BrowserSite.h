@@ -36,7 +36,6 @@ public:
 
     // The window goes: the object is told no window from now on.
     void Detach() noexcept { window_ = nullptr; }
-    HWND Window() const noexcept { return window_; }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;

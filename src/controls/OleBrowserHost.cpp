@@ -64,8 +64,8 @@ void TOleBrowserHost::Close() noexcept {
     if (object_) {
         if (auto in_place = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject)) in_place->InPlaceDeactivate();
         object_->Close(OLECLOSE_NOSAVE);
-        // The object lets go of the site it holds; it may still hold itself
-        // a while, so the site forgets the window too.
+        // The object lets go of its site here. Should it keep a reference of
+        // its own a while longer, the site no longer leads to the window.
         object_->SetClientSite(nullptr);
     }
     browser_.Reset();

@@ -1,6 +1,6 @@
 // The embedded web page of the real panel: the system's browser control asks
-// for the home page as soon as the panel has started, and shows no window of
-// its own (an install prompt, say) on the way. The page request is caught
+// for the page of the web settings as soon as the panel has started, and
+// shows no window of its own (an install prompt, say) on the way. The page request is caught
 // by a listener on this machine that the prefix's browser takes for its
 // proxy while the scenario runs.
 #include <winsock2.h>
@@ -9,6 +9,7 @@
 #include <string>
 #include "PanelProcess.h"
 #include "PeerWindow.h"
+#include "TempFolder.h"
 
 namespace dorvane::testing {
 namespace {
@@ -128,28 +129,49 @@ int VisibleWindowsOf(DWORD process) {
     return count.n;
 }
 
-TEST(WebPageScenario, TheHomePageIsAskedForAtStartAndNoWindowOfTheBrowserShows) {
-    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
-    PageRequestListener listener;
-    ASSERT_NE(listener.Port(), 0);
-    ProxySetting proxy("127.0.0.1:" + std::to_string(listener.Port()));
-    PanelProcess panel;
-    HWND form = WaitForPanelForm();
-    ASSERT_NE(form, nullptr);
-
-    const std::string request = listener.WaitForRequest(10000);
-    ASSERT_FALSE(request.empty()) << "the panel's browser asked for no page";
-    EXPECT_EQ(request.rfind("GET http://", 0), 0u) << request;
+// The request line and the Host header of a request's head.
+std::string PageAsked(const std::string& request) {
+    const std::string line = request.substr(0, request.find("\r\n"));
     const size_t host = request.find("\r\nHost: ");
-    ASSERT_NE(host, std::string::npos) << request;
-    EXPECT_NE(request.substr(host, request.find("\r\n", host + 2) - host).find("skype.com"), std::string::npos)
-        << "not Skype's home page:\n" << request;
+    if (host == std::string::npos) return line;
+    return line + " | " + request.substr(host + 2, request.find("\r\n", host + 2) - host - 2);
+}
 
-    // Only the tray icon shows at start: the browser brought up nothing.
-    DWORD process = 0;
-    GetWindowThreadProcessId(form, &process);
-    PumpPending();
-    EXPECT_EQ(VisibleWindowsOf(process), 0);
+TEST(WebPageScenario, TheConfiguredPageIsAskedForAtStartAndNoWindowOfTheBrowserShows) {
+    struct Case {
+        const char* name;
+        const char* settings;  // the web settings file beside the panel; none when null
+        const char* page;      // found in the request line and Host header
+    };
+    const Case cases[] = {
+        {"no web settings file: Skype's home page", nullptr, "skype.com"},
+        {"a sixth line names the page",
+         "Home\r\nhttp://home.example/\r\n-\r\n\r\nPortal\r\nhttp://portal.example/start\r\n",
+         "portal.example:80/start HTTP/1.1 | Host: portal.example"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+        test::TempFolder program;
+        ASSERT_TRUE(CopyFileA(ProgramPath("DorvaneUI.exe").c_str(), (program.Path() + "\\DorvaneUI.exe").c_str(), FALSE));
+        if (c.settings) program.File("defaultWeb.vob", c.settings);
+        PageRequestListener listener;
+        ASSERT_NE(listener.Port(), 0);
+        ProxySetting proxy("127.0.0.1:" + std::to_string(listener.Port()));
+        PanelProcess panel({}, program.Path());
+        HWND form = WaitForPanelForm();
+        ASSERT_NE(form, nullptr);
+
+        const std::string asked = PageAsked(listener.WaitForRequest(10000));
+        EXPECT_EQ(asked.rfind("GET http://", 0), 0u) << asked;
+        EXPECT_NE(asked.find(c.page), std::string::npos) << asked;
+
+        // Only the tray icon shows at start: the browser brought up nothing.
+        DWORD process = 0;
+        GetWindowThreadProcessId(form, &process);
+        PumpPending();
+        EXPECT_EQ(VisibleWindowsOf(process), 0);
+    }
 }
 
 }  // namespace
