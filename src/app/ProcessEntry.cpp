@@ -3,12 +3,17 @@
 #include "app/SingleInstance.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
+#include "controls/OleApartment.h"
 #include <exception>
 #include <memory>
 
 namespace dorvane {
 
 int ProcessEntry(const SystemInfo& system, const std::vector<std::string>& args) {
+    // OLE first, before anything on this thread can initialise COM: the web
+    // browser control needs a single-threaded apartment, and a library that
+    // asks for the multithreaded one later keeps working in this one.
+    OleApartment ole;
     bool first = true;
     // Only its existence matters; it stays open until the process ends.
     KernelHandle semaphore = CreateInstanceSemaphore(first);

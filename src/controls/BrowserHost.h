@@ -2,6 +2,7 @@
 // control can be absent (the control then only keeps the address) and tests
 // can see what it was asked to open.
 #pragma once
+#include <windows.h>
 #include <string>
 
 namespace dorvane {
@@ -9,6 +10,9 @@ namespace dorvane {
 class IBrowserHost {
 public:
     virtual ~IBrowserHost() = default;
+    // Puts the browser into the control's window, once the window exists.
+    // false: there is no browser to show, and the control lets the host go.
+    virtual bool Attach(HWND window) = 0;
     // Starts loading the address and returns at once.
     virtual void Navigate(const std::wstring& url) = 0;
     // The host's window follows the control's size.

@@ -5,7 +5,9 @@ namespace dorvane {
 
 TCppWebBrowser::TCppWebBrowser(HWND parent, std::string name, int x, int y, int width, int height,
                                std::unique_ptr<IBrowserHost> host)
-    : TContainer(parent, std::move(name), x, y, width, height), host_(std::move(host)) {}
+    : TContainer(parent, std::move(name), x, y, width, height), host_(std::move(host)) {
+    if (host_ && !(Handle() && host_->Attach(Handle()))) host_.reset();
+}
 
 void TCppWebBrowser::Navigate(const std::string& url) {
     location_ = url;
@@ -14,6 +16,9 @@ void TCppWebBrowser::Navigate(const std::string& url) {
 
 bool TCppWebBrowser::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg == WM_SIZE && host_) host_->Resize(LOWORD(lp), HIWORD(lp));
+    // The browser is closed while its windows still stand: a parent window
+    // destroyed before the control takes them down with it.
+    if (msg == WM_DESTROY) host_.reset();
     return TContainer::WndProc(msg, wp, lp, result);
 }
 

@@ -1,7 +1,7 @@
 // TCppWebBrowser: the place of the embedded web page. Navigate converts the
 // 8-bit address (system code page) to UTF-16 and hands it to the browser
-// host; without a host the control is an empty panel that remembers the
-// address.
+// host; without a host, or with one that could not attach to the window, the
+// control is an empty panel that remembers the address.
 #pragma once
 #include <memory>
 #include <string>

@@ -5,15 +5,10 @@
 #include <cstring>
 #include <cwchar>
 #include "controls/Handles.h"
+#include "controls/OleValues.h"
 
 namespace dorvane {
 namespace {
-// COM objects own themselves once made: the first reference is handed over.
-template <typename T, typename... Args>
-ComPtr<T> MakeCom(Args&&... args) {
-    return ComPtr<T>::Adopt(new T(std::forward<Args>(args)...));
-}
-
 // A platform string that CoTaskMemFree releases.
 struct TaskMemTraits {
     using handle_type = LPWSTR;
@@ -23,31 +18,12 @@ struct TaskMemTraits {
 };
 using TaskString = UniqueHandle<TaskMemTraits>;
 
-// A PROPVARIANT that is cleared when it goes; a copy would clear it twice.
-class PropValue {
-public:
-    PropValue() noexcept { PropVariantInit(&value_); }
-    ~PropValue() { PropVariantClear(&value_); }
-    PropValue(const PropValue&) = delete;
-    PropValue& operator=(const PropValue&) = delete;
-    PropValue(PropValue&& other) noexcept : value_(other.value_) { PropVariantInit(&other.value_); }
-    PropValue& operator=(PropValue&& other) noexcept {
-        if (this != &other) {
-            PropVariantClear(&value_);
-            value_ = other.value_;
-            PropVariantInit(&other.value_);
-        }
-        return *this;
-    }
-    PROPVARIANT* Put() noexcept {
-        PropVariantClear(&value_);
-        return &value_;
-    }
-    const PROPVARIANT& get() const noexcept { return value_; }
-
-private:
-    PROPVARIANT value_;
+struct PropVariantTraits {
+    using value_type = PROPVARIANT;
+    static void init(PROPVARIANT* v) noexcept { PropVariantInit(v); }
+    static void clear(PROPVARIANT* v) noexcept { PropVariantClear(v); }
 };
+using PropValue = ClearedValue<PropVariantTraits>;
 
 EDataFlow DataFlow(int slot) { return slot == 0 ? eRender : eCapture; }
 }  // namespace

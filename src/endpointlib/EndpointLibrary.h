@@ -8,7 +8,7 @@
 #include <mmdeviceapi.h>
 #include <devicetopology.h>
 #include <memory>
-#include "endpointlib/ComPtr.h"
+#include "controls/ComPtr.h"
 #include "endpointlib/EndpointLibApi.h"
 #include "endpointlib/EndpointNotifications.h"
 

@@ -16,8 +16,10 @@ std::optional<std::string> ReadFileStart(const std::string& path, std::size_t ma
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes, bool create_new) {
-    KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, create_new ? CREATE_NEW : CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Readers may share: someone who only has the file open to read it (an
+    // editor, a virus scanner) must not make a save fail silently.
+    KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  create_new ? CREATE_NEW : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -1,6 +1,7 @@
 // The website page: five shortcut rows, the name and address fields and the
 // save button; and the web page tab with its browser control.
 #include "app/Unit1.h"
+#include "controls/OleBrowserHost.h"
 
 namespace dorvane {
 
@@ -41,7 +42,8 @@ void TForm1::CreateWebPage() {
 
 void TForm1::CreateBrowserPage() {
     // As tall as the page once the page control has laid its pages out.
-    Own(CppWebBrowser1, std::make_unique<TCppWebBrowser>(suiTabSheetWeb->Handle(), "CppWebBrowser1", 0, 0, 575, 260));
+    Own(CppWebBrowser1, std::make_unique<TCppWebBrowser>(suiTabSheetWeb->Handle(), "CppWebBrowser1", 0, 0, 575, 260,
+                                                         std::make_unique<TOleBrowserHost>()));
 }
 
 }  // namespace dorvane

@@ -26,7 +26,7 @@ SIZE SizeOf(HWND window) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-TEST(LayoutScenario, EveryPageIs575By260AndTheWebPageFillsItsPage) {
+TEST(LayoutScenario, EveryPageIs575By260AndTheWebBrowserFillsItsPage) {
     if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
     PanelProcess panel;
     HWND form = WaitForPanelForm();
@@ -51,7 +51,9 @@ TEST(LayoutScenario, EveryPageIs575By260AndTheWebPageFillsItsPage) {
         EXPECT_EQ(SizeOf(page).cx, 575);
         EXPECT_EQ(SizeOf(page).cy, 260);
     }
-    // The web page holds nothing but its browser control, as large as the page.
+    // The web page holds nothing but its browser control, as large as the
+    // page; in it, the system's browser, made on the panel's own thread (the
+    // thread OLE was set up on), and as large again.
     int web_pages = 0;
     for (HWND page : pages) {
         std::vector<HWND> inside = Children(page);
@@ -59,6 +61,11 @@ TEST(LayoutScenario, EveryPageIs575By260AndTheWebPageFillsItsPage) {
         ++web_pages;
         EXPECT_EQ(SizeOf(inside.front()).cx, 575);
         EXPECT_EQ(SizeOf(inside.front()).cy, 260);
+        std::vector<HWND> browser = Children(inside.front());
+        ASSERT_EQ(browser.size(), 1u) << "no browser in the web page's control";
+        EXPECT_EQ(GetWindowThreadProcessId(browser.front(), nullptr), GetWindowThreadProcessId(form, nullptr));
+        EXPECT_EQ(SizeOf(browser.front()).cx, 575);
+        EXPECT_EQ(SizeOf(browser.front()).cy, 260);
     }
     EXPECT_EQ(web_pages, 1);
 }

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <cstddef>
 #include <memory>
+#include <thread>
 #include "FakeAudio.h"
 #include "controls/Handles.h"
+#include "controls/OleApartment.h"
 #include "endpointlib/EndpointLibrary.h"
 
 namespace dorvane::test {
@@ -311,23 +313,46 @@ TEST_F(EndpointLibrary, UnloadingUnregistersEverything) {
 
 // The real platform: Wine lists PulseAudio's devices as endpoints but has no
 // device topology, so the enumeration reports failure with the tables filled.
-TEST(EndpointLibraryOnThisPlatform, ListsTheSoundDevices) {
-    TEndpointDeviceRecord render[kEndpointTableSize], capture[kEndpointTableSize];
-    TEndpointLibrary lib(render, capture);
-    const bool enumerated = lib.DevEnum();
-    if (lib.GetDevListCnt(0) == 0) GTEST_SKIP() << "no playback endpoint on this machine";
-    int defaults = 0;
-    bool usb = false;
-    for (UINT i = 0; i < lib.GetDevListCnt(0) && i < kEndpointTableSize; ++i) {
-        defaults += render[i].Default;
-        usb = usb || std::wstring(render[i].Name).find(L"USB Audio Device") != std::wstring::npos;
-    }
-    EXPECT_EQ(1, defaults);
-    EXPECT_TRUE(usb) << "the session's \"USB Audio Device\" sink";
-    int valid = 7;
-    lib.GetVolume(0, 0, &valid);
-    if (!enumerated) {
-        EXPECT_EQ(0, valid);
+// The library runs on the panel's thread, which is OLE's single-threaded
+// apartment from the start: its own wish for the multithreaded one fails, it
+// works in the apartment it finds, and it leaves that apartment as it was.
+TEST(EndpointLibraryOnThisPlatform, ListsTheSoundDevicesInThePanelsApartment) {
+    struct Seen {
+        HRESULT ole = E_FAIL, afterLibrary = E_FAIL, afterOle = E_FAIL;
+        bool enumerated = false, usb = false;
+        UINT count = 0;
+        int defaults = 0, valid = 7;
+    } seen;
+    std::thread([&] {
+        {
+            OleApartment ole;
+            seen.ole = ole.Result();
+            {
+                TEndpointDeviceRecord render[kEndpointTableSize], capture[kEndpointTableSize];
+                TEndpointLibrary lib(render, capture);
+                seen.enumerated = lib.DevEnum();
+                seen.count = lib.GetDevListCnt(0);
+                for (UINT i = 0; i < seen.count && i < kEndpointTableSize; ++i) {
+                    seen.defaults += render[i].Default;
+                    seen.usb = seen.usb || std::wstring(render[i].Name).find(L"USB Audio Device") != std::wstring::npos;
+                }
+                lib.GetVolume(0, 0, &seen.valid);
+            }
+            seen.afterLibrary = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            if (SUCCEEDED(seen.afterLibrary)) CoUninitialize();
+        }
+        // Nothing of the library's stays initialised on the thread.
+        seen.afterOle = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(seen.afterOle)) CoUninitialize();
+    }).join();
+    ASSERT_EQ(S_OK, seen.ole);
+    EXPECT_EQ(RPC_E_CHANGED_MODE, seen.afterLibrary);
+    EXPECT_EQ(S_OK, seen.afterOle);
+    if (seen.count == 0) GTEST_SKIP() << "no playback endpoint on this machine";
+    EXPECT_EQ(1, seen.defaults);
+    EXPECT_TRUE(seen.usb) << "the session's \"USB Audio Device\" sink";
+    if (!seen.enumerated) {
+        EXPECT_EQ(0, seen.valid);
     }
 }
 

@@ -57,7 +57,7 @@ HRESULT FakePart::QueryInterface(REFIID iid, void** out) {
 HRESULT FakePart::List(bool incoming, IPartsList** out) {
     *out = nullptr;
     if (!next || incoming != nextIsIncoming) return kNotFound;
-    auto list = Make<FakePartsList>();
+    auto list = MakeCom<FakePartsList>();
     list->parts.push_back(static_cast<IPart*>(next));
     *out = list.Detach();
     return S_OK;
@@ -130,7 +130,7 @@ HRESULT FakeDevice::GetId(LPWSTR* out) {
 }
 
 HRESULT FakeEnumerator::EnumAudioEndpoints(EDataFlow flow, DWORD, IMMDeviceCollection** out) {
-    auto list = Make<FakeCollection>();
+    auto list = MakeCom<FakeCollection>();
     for (auto& d : devices[flow == eRender ? 0 : 1]) list->devices.push_back(d.Get());
     *out = list.Detach();
     return S_OK;
@@ -159,7 +159,7 @@ HRESULT FakeEnumerator::UnregisterEndpointNotificationCallback(IMMNotificationCl
 }
 
 FakePart* FakeScene::NewPart(const std::string& name, PartType type) {
-    parts.push_back(Make<FakePart>());
+    parts.push_back(MakeCom<FakePart>());
     FakePart* p = parts.back().Get();
     p->name = name;
     p->type = type;
@@ -169,9 +169,9 @@ FakePart* FakeScene::NewPart(const std::string& name, PartType type) {
 FakeScene::Endpoint FakeScene::Add(int flow, const std::wstring& name, const std::wstring& id, Options o) {
     const std::string tag = Narrow(id);
     Endpoint e;
-    auto device = Make<FakeDevice>();
+    auto device = MakeCom<FakeDevice>();
     device->id = id;
-    device->store = Make<FakeStore>();
+    device->store = MakeCom<FakeStore>();
     device->store->name = name;
     device->store->unreadable = o.unreadableName;
     e.device = device.Get();
@@ -196,19 +196,19 @@ FakeScene::Endpoint FakeScene::Add(int flow, const std::wstring& name, const std
     }
     FakePart* levelPart = NewPart(tag + (o.level ? ".level" : ".plain"), Subunit);
     if (o.level) {
-        levelPart->level = Make<FakeLevel>();
+        levelPart->level = MakeCom<FakeLevel>();
         levelPart->level->name = tag;
         e.levelPart = levelPart;
     }
     chain(levelPart);
     if (o.mute) {
         FakePart* mutePart = NewPart(tag + ".mute", Subunit);
-        mutePart->mute = Make<FakeMute>();
+        mutePart->mute = MakeCom<FakeMute>();
         chain(mutePart);
         e.mutePart = mutePart;
     }
     if (o.topology) {
-        device->topology = Make<FakeTopology>();
+        device->topology = MakeCom<FakeTopology>();
         device->topology->connector = own;
     }
     enumerator->devices[flow == 0 ? 0 : 1].push_back(std::move(device));

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <string>
 #include <vector>
-#include "endpointlib/ComPtr.h"
+#include "controls/ComPtr.h"
 
 namespace dorvane::test {
 
@@ -24,11 +24,6 @@ std::vector<std::string>& FakeLog();
         return n;                                              \
     }                                                          \
     std::atomic<ULONG> refs_{1};
-
-template <typename T>
-ComPtr<T> Make() {
-    return ComPtr<T>::Adopt(new T());
-}
 
 class FakeLevel final : public IAudioVolumeLevel {
 public:
@@ -200,7 +195,7 @@ public:
 // Builds endpoints with their topology path:
 // endpoint connector -> adapter connector -> [connector pair] -> level -> mute.
 struct FakeScene {
-    ComPtr<FakeEnumerator> enumerator = Make<FakeEnumerator>();
+    ComPtr<FakeEnumerator> enumerator = MakeCom<FakeEnumerator>();
     std::vector<ComPtr<FakePart>> parts;
 
     struct Options {

@@ -59,4 +59,11 @@ private:
     T* p_ = nullptr;
 };
 
+// A COM object of ours, made with the one reference it starts with handed
+// over: from then on COM's reference count owns it, and its Release deletes it.
+template <typename T, typename... Args>
+ComPtr<T> MakeCom(Args&&... args) {
+    return ComPtr<T>::Adopt(new T(std::forward<Args>(args)...));
+}
+
 }  // namespace dorvane
