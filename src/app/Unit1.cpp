@@ -63,7 +63,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
         AudioMixerUsbSysDefaultSuccess(sender, outDev, inDev);
     };
     AudioMixerUsb.OnSysDefaultFail = [this](TAudioMixer& sender) { AudioMixerUsbSysDefaultFail(sender); };
-    AudioMixerUsb.ApplicationTerminated = [this] { return application_.Terminated(); };
+    AudioMixerUsb.ApplicationTerminated = [&application = application_] { return application.Terminated(); };
     suiButtonSysAudioOut->OnClick = [this] { suiButtonSysAudioOutClick(); };
     application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
 

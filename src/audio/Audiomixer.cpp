@@ -287,8 +287,10 @@ void TAudioMixer::SysDefaultAudio(bool set, int outIndex, int inIndex) {
         return;
     }
     if (!worker_) {
-        worker_ = TFindWindow::Start({versionClass_, systemFolder_, ApplicationTerminated});
-        if (!worker_) {
+        worker_ = std::make_unique<TFindWindow>(
+            TFindWindow::TSetup{versionClass_, systemFolder_, ApplicationTerminated});
+        if (!worker_->Start()) {
+            worker_.reset();
             if (OnSysDefaultFail) OnSysDefaultFail(*this);
             return;
         }

@@ -9,14 +9,13 @@ constexpr int kSearchPasses = 3000;
 constexpr DWORD kSearchPollMs = 10;
 }  // namespace
 
-std::unique_ptr<TFindWindow> TFindWindow::Start(TSetup setup) {
-    std::unique_ptr<TFindWindow> worker(new TFindWindow(std::move(setup)));
-    worker->thread_.reset(CreateThread(nullptr, 0, ThreadMain, worker.get(), 0, &worker->threadId_));
-    if (!worker->thread_) return nullptr;
-    return worker;
+bool TFindWindow::Start() {
+    thread_.reset(CreateThread(nullptr, 0, ThreadMain, this, 0, &threadId_));
+    return static_cast<bool>(thread_);
 }
 
 TFindWindow::~TFindWindow() {
+    if (!thread_) return;
     Terminate();
     WaitFor();
 }

@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <atomic>
 #include <functional>
-#include <memory>
 #include <string>
 #include "controls/Handles.h"
 
@@ -27,11 +26,11 @@ public:
         std::function<bool()> ApplicationTerminated;
     };
 
-    // The running worker (never created suspended); nullptr when the
-    // thread cannot be created.
-    static std::unique_ptr<TFindWindow> Start(TSetup setup);
-    // Asks the worker to end and waits for it, letting messages sent to
-    // this thread's windows in meanwhile.
+    explicit TFindWindow(TSetup setup) : setup_(std::move(setup)) {}
+    // Starts the thread (never suspended); false when it cannot be created.
+    bool Start();
+    // Asks a started worker to end and waits for it, letting messages sent
+    // to this thread's windows in meanwhile.
     ~TFindWindow();
     TFindWindow(const TFindWindow&) = delete;
     TFindWindow& operator=(const TFindWindow&) = delete;
@@ -55,7 +54,6 @@ public:
     bool WaitFor(DWORD timeout_ms = INFINITE) const;
 
 private:
-    explicit TFindWindow(TSetup setup) : setup_(std::move(setup)) {}
     static DWORD WINAPI ThreadMain(LPVOID self);
     void Execute();
     void RunRequest();

@@ -18,6 +18,7 @@
 namespace dorvane::testing {
 namespace {
 using dorvane::soundpanel::TDeviceKind;
+using dorvane::test::DialogsOn;
 using dorvane::test::ProcessEnded;
 using dorvane::test::SoundPanelInstalled;
 using dorvane::test::SoundPanelLog;
@@ -77,7 +78,8 @@ private:
 class WineDefaultPlayback {
 public:
     explicit WineDefaultPlayback(int device) : old_(soundpanel::WineDefaultDevice(TDeviceKind::Playback)) {
-        soundpanel::SetWineDefaultDevice(TDeviceKind::Playback, soundpanel::WaveDeviceId(TDeviceKind::Playback, device));
+        const std::wstring id = soundpanel::WaveDeviceId(TDeviceKind::Playback, device);
+        soundpanel::SetWineDefaultDevice(TDeviceKind::Playback, id);
     }
     ~WineDefaultPlayback() { soundpanel::SetWineDefaultDevice(TDeviceKind::Playback, old_); }
     WineDefaultPlayback(const WineDefaultPlayback&) = delete;
@@ -137,6 +139,7 @@ TEST_F(DefaultDeviceScenario, OnXpTheButtonNamesThePanelsDefaultAndAClickOpensTh
     EXPECT_NE(std::string::npos, lines[0].find(" lists=3 ")) << lines[0];
     EXPECT_EQ("cancel", lines[1]);
     EXPECT_TRUE(ProcessEnded(log.Panel(0)));
+    EXPECT_EQ(0, DialogsOn(log.Desktop(0), log.Panel(0)));
 
     // A click: the panel on the user's desktop, for the user to see, and
     // left to the user.

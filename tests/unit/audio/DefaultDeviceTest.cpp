@@ -89,6 +89,7 @@ struct DefaultDevicePanel : ::testing::Test {
         const DWORD panel = log.Panel();
         ASSERT_NE(0u, panel);
         EXPECT_TRUE(ProcessEnded(panel));
+        EXPECT_EQ(Desktop(), log.Desktop());
         EXPECT_EQ(0, DialogsOn(Desktop(), panel));
     }
 

@@ -61,7 +61,8 @@ public:
     HWND Page() { return Make("#32770", "page", WS_CHILD | DS_CONTROL, top_.get(), 0); }
     HWND List(HWND parent, const char* name, int id, int selected) {
         HWND list = Make("ComboBox", name, WS_CHILD | CBS_DROPDOWNLIST, parent, id);
-        for (const char* item : {"a", "b", "c", "d"}) SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        for (const char* item : {"a", "b", "c", "d"})
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
         return list;
     }

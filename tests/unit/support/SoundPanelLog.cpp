@@ -43,14 +43,22 @@ std::vector<std::string> SoundPanelLog::WaitForLines(size_t count, DWORD timeout
     return Lines();
 }
 
-DWORD SoundPanelLog::Panel(size_t n) const {
+std::string SoundPanelLog::Shown(size_t n) const {
     size_t seen = 0;
-    for (const std::string& line : RawLines()) {
-        const size_t at = line.find("pid=");
-        if (line.rfind("shown ", 0) != 0 || at == std::string::npos) continue;
-        if (seen++ == n) return std::stoul(line.substr(at + 4));
-    }
-    return 0;
+    for (const std::string& line : RawLines())
+        if (line.rfind("shown pid=", 0) == 0 && seen++ == n) return line;
+    return {};
+}
+
+DWORD SoundPanelLog::Panel(size_t n) const {
+    const std::string line = Shown(n);
+    return line.empty() ? 0 : std::stoul(line.substr(line.find('=') + 1));
+}
+
+std::string SoundPanelLog::Desktop(size_t n) const {
+    const std::string line = Shown(n);
+    const size_t from = line.find(" desktop="), to = line.find(" lists=");
+    return from == std::string::npos || to == std::string::npos ? std::string() : line.substr(from + 9, to - from - 9);
 }
 
 bool ProcessEnded(DWORD process, DWORD timeout_ms) {

@@ -33,9 +33,13 @@ public:
     std::vector<std::string> WaitForLines(size_t count, DWORD timeout_ms = 15000) const;
     // The process id of the n-th panel shown; 0 when there is none.
     DWORD Panel(size_t n = 0) const;
+    // The desktop the n-th panel was shown on.
+    std::string Desktop(size_t n = 0) const;
 
 private:
     std::vector<std::string> RawLines() const;
+    // The n-th "shown" line.
+    std::string Shown(size_t n) const;
     TempFolder folder_;
     std::string path_;
     ScopedEnvironment variable_;
