@@ -2,6 +2,7 @@
 // windows and carries its taskbar entry, the message loop, and the error box.
 #pragma once
 #include <windows.h>
+#include <atomic>
 #include <functional>
 #include <string>
 #include "controls/BoundWindow.h"
@@ -29,6 +30,7 @@ public:
     void Run();
     // The loop ends once the messages already queued have been handled.
     void Terminate();
+    // Safe to ask from another thread (the default-device worker does).
     bool Terminated() const { return terminated_; }
     // Handles every message now waiting, then returns.
     void ProcessMessages();
@@ -50,7 +52,7 @@ private:
     bool HandleOne(MSG& msg);
 
     std::string title_;
-    bool terminated_ = false;
+    std::atomic<bool> terminated_{false};
     BoundWindow window_;
 };
 

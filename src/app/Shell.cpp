@@ -8,6 +8,7 @@ public:
     void Open(HWND owner, const std::string& target, int show) override {
         ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, show);
     }
+    bool Start(const TProcessStart& process) override { return static_cast<bool>(StartProcess(process)); }
 };
 }  // namespace
 

@@ -27,7 +27,7 @@ void MoveDialogFocus(HWND window, WPARAM wp, LPARAM lp) {
 
 TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<std::string> args,
                const TWinmmApi& winmm, IShell& shell)
-    : AudioMixerUsb(system.VersionClass, winmm, system.ProgramFolder),
+    : AudioMixerUsb(system.VersionClass, winmm, system.ProgramFolder, system.SystemFolder),
       application_(application),
       shell_(shell),
       system_(system),
@@ -59,6 +59,12 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     AudioMixerUsb.OnLineChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbLineChange(); };
     AudioMixerUsb.OnCtrlChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbCtrlChange(); };
     AudioMixerUsb.OnPropertyChange = [this](TAudioMixer&, UINT, UINT) { AudioMixerUsbPropertyChange(); };
+    AudioMixerUsb.OnSysDefaultSuccess = [this](TAudioMixer& sender, int outDev, int inDev) {
+        AudioMixerUsbSysDefaultSuccess(sender, outDev, inDev);
+    };
+    AudioMixerUsb.OnSysDefaultFail = [this](TAudioMixer& sender) { AudioMixerUsbSysDefaultFail(sender); };
+    AudioMixerUsb.ApplicationTerminated = [&application = application_] { return application.Terminated(); };
+    suiButtonSysAudioOut->OnClick = [this] { suiButtonSysAudioOutClick(); };
     application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
 
     // 2. The link messages, before anything that can receive them.
@@ -114,6 +120,10 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
 
 TForm1::~TForm1() {
     GuardedCall([this] { FormDestroy(); });
+    // The mixer outlives the controls: a default-device answer that still
+    // comes in must not reach the button.
+    AudioMixerUsb.OnSysDefaultSuccess = nullptr;
+    AudioMixerUsb.OnSysDefaultFail = nullptr;
     application_.OnMessage = nullptr;
     application_.OnMinimize = nullptr;
     application_.OnRestore = nullptr;

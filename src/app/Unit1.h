@@ -152,7 +152,11 @@ public:
     std::unique_ptr<TsuiComboBox> suiComboBoxSkypeOut, suiComboBoxSkypeIn;
     std::unique_ptr<TsuiButton> suiButtonSysAudioOut;
     void CreateAudioPage();
+    // The Windows default playback device (audio/DefaultDevice.cpp)
     void RefreshSysDefaultButton();
+    void AudioMixerUsbSysDefaultSuccess(TAudioMixer& sender, int outDev, int inDev);
+    void AudioMixerUsbSysDefaultFail(TAudioMixer& sender);
+    void suiButtonSysAudioOutClick();
     // The volume group (audio/VolumePage.cpp)
     bool SpeakerRemembered = false;
     int RememberedSpeakerPosition = 0;

@@ -21,8 +21,9 @@ bool Contains(const std::string& text, const std::string& search) {
 }
 }  // namespace
 
-TAudioMixer::TAudioMixer(int versionClass, const TWinmmApi& winmm, std::string fallbackFolder)
-    : fallbackFolder_(std::move(fallbackFolder)) {
+TAudioMixer::TAudioMixer(int versionClass, const TWinmmApi& winmm, std::string fallbackFolder,
+                         std::string systemFolder)
+    : fallbackFolder_(std::move(fallbackFolder)), versionClass_(versionClass), systemFolder_(std::move(systemFolder)) {
     mixer_.Api = &winmm;
     propertyMessage_ = RegisterWindowMessageA(kPropertyMessageName);
     // Vista's mixer interface is a shim over the endpoints that cannot reach
@@ -41,9 +42,21 @@ TAudioMixer::TAudioMixer(int versionClass, const TWinmmApi& winmm, std::string f
 }
 
 TAudioMixer::~TAudioMixer() {
+    StopWorker();
     CloseMixer();
     window_.reset();
     FreeDll();
+}
+
+void TAudioMixer::StopWorker() {
+    if (!worker_) return;
+    destroying_ = true;
+    worker_->Terminate();
+    for (int i = 0; i < 50; ++i) ResumeThread(worker_->Handle());
+    // The worker may be in its send to this thread's window: the waits let
+    // that in (its answer is dropped) instead of sleeping through it.
+    worker_->WaitFor(500);
+    worker_.reset();
 }
 
 void TAudioMixer::LoadDll() {
@@ -256,6 +269,40 @@ const char* TAudioMixer::VistaSearchDevName(const char* name, const char* search
     return std::strstr(adapter, search) ? adapter : nullptr;
 }
 
+int TAudioMixer::DefaultMarked(const TEndpointDeviceRecord* table, int count) {
+    for (int i = 0; i < count; ++i)
+        if (table[i].Default) return i;
+    return -1;
+}
+
+void TAudioMixer::SysDefaultAudio(bool set, int outIndex, int inIndex) {
+    if (endpointMode_) {
+        // The endpoint path can only tell, not change, the default devices.
+        const int out = set || !lib_.RenderDevList ? -1 : DefaultMarked(lib_.RenderDevList, WaveOutDevNum());
+        const int in = set || !lib_.CaptureDevList ? -1 : DefaultMarked(lib_.CaptureDevList, WaveInDevNum());
+        if (out >= 0 && in >= 0)
+            SendMessageA(window_.get(), kDefaultDeviceFound, static_cast<WPARAM>(out), static_cast<LPARAM>(in));
+        else
+            SendMessageA(window_.get(), kDefaultDeviceFailed, 0, 0);
+        return;
+    }
+    if (!worker_) {
+        worker_ = std::make_unique<TFindWindow>(
+            TFindWindow::TSetup{versionClass_, systemFolder_, ApplicationTerminated});
+        if (!worker_->Start()) {
+            worker_.reset();
+            if (OnSysDefaultFail) OnSysDefaultFail(*this);
+            return;
+        }
+    }
+    if (worker_->Busy) return;
+    worker_->SetMode = set;
+    worker_->InIndex = set ? inIndex : -1;
+    worker_->OutIndex = set ? outIndex : -1;
+    worker_->NotifyWindow = window_.get();
+    worker_->Busy = true;
+}
+
 LRESULT TAudioMixer::MixerCallBack(UINT msg, WPARAM wParam, LPARAM lParam) {
     const UINT lPara = static_cast<UINT>(lParam);
     const UINT wPara = static_cast<UINT>(wParam);
@@ -273,11 +320,12 @@ LRESULT TAudioMixer::MixerCallBack(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kDefaultDeviceFound:
             // Release the worker first: it waits for this answer.
             if (InSendMessage()) ReplyMessage(1);
-            if (OnSysDefaultSuccess) OnSysDefaultSuccess(*this, static_cast<int>(wParam), static_cast<int>(lParam));
+            if (OnSysDefaultSuccess && !destroying_)
+                OnSysDefaultSuccess(*this, static_cast<int>(wParam), static_cast<int>(lParam));
             return 1;
         case kDefaultDeviceFailed:
             if (InSendMessage()) ReplyMessage(1);
-            if (OnSysDefaultFail) OnSysDefaultFail(*this);
+            if (OnSysDefaultFail && !destroying_) OnSysDefaultFail(*this);
             return 1;
         default:
             return DefWindowProcA(window_.get(), msg, wParam, lParam);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include "audio/Foundwindow.h"
 #include "audio/MixerTree.h"
 #include "audio/MixerWinmm.h"
 #include "controls/BoundWindow.h"
@@ -39,16 +40,17 @@ public:
 
     static constexpr UINT kLineChangeMessage = 0x3D0;     // MM_MIXM_LINE_CHANGE
     static constexpr UINT kControlChangeMessage = 0x3D1;  // MM_MIXM_CONTROL_CHANGE
-    static constexpr UINT kDefaultDeviceFound = WM_USER + 100;
-    static constexpr UINT kDefaultDeviceFailed = WM_USER + 101;
+    static constexpr UINT kDefaultDeviceFound = dorvane::kDefaultDeviceFound;
+    static constexpr UINT kDefaultDeviceFailed = dorvane::kDefaultDeviceFailed;
     static constexpr char kLibraryName[] = "zeldevtopvolctrl.dll";
 
     // versionClass: 3 (Vista) takes the endpoint path, anything else the
     // legacy one. fallbackFolder: where the carried library is written when
     // it cannot be loaded by name (with a trailing backslash; empty for the
-    // current directory).
+    // current directory). systemFolder: where the Sound control panel is
+    // started for the default devices (empty: it is not).
     explicit TAudioMixer(int versionClass, const TWinmmApi& winmm = TWinmmApi::Real(),
-                         std::string fallbackFolder = {});
+                         std::string fallbackFolder = {}, std::string systemFolder = {});
     ~TAudioMixer();
     TAudioMixer(const TAudioMixer&) = delete;
     TAudioMixer& operator=(const TAudioMixer&) = delete;
@@ -87,6 +89,12 @@ public:
     int DbToInt(int flow, float decibels) const;
     float IntToDb(int flow, int position) const;
 
+    // The Windows default devices: one of the two default-device events
+    // follows, at once on the endpoint path, from the worker's answer on the
+    // legacy path (where a request made while one runs is dropped). set:
+    // select outIndex and inIndex instead of reading them.
+    void SysDefaultAudio(bool set, int outIndex, int inIndex);
+
     // The hidden window's procedure.
     LRESULT MixerCallBack(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -95,6 +103,9 @@ public:
     TChangeEvent OnPropertyChange;
     TSysDefaultSuccessEvent OnSysDefaultSuccess;
     TSysDefaultFailEvent OnSysDefaultFail;
+    // Whether the application is ending; the worker asks it from its own
+    // thread, so it must be safe to call from there.
+    std::function<bool()> ApplicationTerminated;
 
     bool EndpointMode() const { return endpointMode_; }
     bool Active() const { return active_; }
@@ -111,12 +122,17 @@ public:
     HWND Window() const { return window_.get(); }
     HMIXER MixerHandle() const { return mixer_.Handle; }
     const TMixerDestinations* Destinations() const { return destinations_.get(); }
+    // The default-device worker; nullptr until the first legacy-path request.
+    const TFindWindow* Worker() const { return worker_.get(); }
 
 private:
     // The line that device and source address, with its controls; nullptr
     // when there is none.
     const MIXERLINEA* FindLine(int device, int source, const TMixerControls*& controls) const;
     std::string EndpointName(const TEndpointDeviceRecord* table, int index, bool shortName) const;
+    // The first default-marked device among the first `count` records; -1 when none.
+    static int DefaultMarked(const TEndpointDeviceRecord* table, int count);
+    void StopWorker();
 
     bool endpointMode_ = false;
     ModuleHandle library_;
@@ -131,6 +147,11 @@ private:
     bool active_ = false;
     bool enumerated_ = false;
     std::string fallbackFolder_;
+    int versionClass_ = 0;
+    std::string systemFolder_;
+    std::unique_ptr<TFindWindow> worker_;
+    // Answers that arrive while the mixer is going are answered and dropped.
+    bool destroying_ = false;
     BoundWindow window_;
 };
 

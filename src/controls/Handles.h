@@ -90,6 +90,14 @@ struct ModuleTraits {
     static void close(HMODULE h) noexcept { ::FreeLibrary(h); }
 };
 
+// A desktop made or opened by the program (CreateDesktop, OpenDesktop).
+struct DesktopTraits {
+    using handle_type = HDESK;
+    static HDESK invalid() noexcept { return nullptr; }
+    static bool valid(HDESK h) noexcept { return h != nullptr; }
+    static void close(HDESK h) noexcept { ::CloseDesktop(h); }
+};
+
 // A file search (FindFirstFile), closed with FindClose.
 struct FindHandleTraits {
     using handle_type = HANDLE;
@@ -122,6 +130,7 @@ using GdiObject = UniqueHandle<GdiObjectTraits>;
 using IconHandle = UniqueHandle<IconTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 using ModuleHandle = UniqueHandle<ModuleTraits>;
+using DesktopHandle = UniqueHandle<DesktopTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using ScreenDC = UniqueHandle<ScreenDCTraits>;
 template <typename Pointer>

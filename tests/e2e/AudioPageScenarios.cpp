@@ -23,12 +23,7 @@ using endpointsim::SimEndpoint;
 using endpointsim::TEndpointSimClient;
 
 void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, window_class) == 0) found.push_back(child);
-        Collect(child, window_class, found);
-    }
+    for (HWND w : Descendants(parent, window_class)) found.push_back(w);
 }
 
 int TopOf(HWND window) {

@@ -56,6 +56,17 @@ HWND FindPanelForm() {
     return application ? static_cast<HWND>(GetPropA(application, "Dorvane UI Form")) : nullptr;
 }
 
+std::vector<HWND> Descendants(HWND parent, const char* window_class) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char name[64] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, window_class) == 0) found.push_back(child);
+        for (HWND below : Descendants(child, window_class)) found.push_back(below);
+    }
+    return found;
+}
+
 HWND WaitForPanelForm(DWORD timeout_ms) {
     HWND form = nullptr;
     PumpUntil([&] { return (form = FindPanelForm()) != nullptr; }, timeout_ms);

@@ -41,4 +41,7 @@ HWND FindPanelForm();
 // Waits for the running panel's main window.
 HWND WaitForPanelForm(DWORD timeout_ms = 10000);
 
+// Every descendant of `parent` of that window class, depth first.
+std::vector<HWND> Descendants(HWND parent, const char* window_class);
+
 }  // namespace dorvane::testing

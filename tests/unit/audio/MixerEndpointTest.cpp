@@ -208,5 +208,36 @@ TEST_F(EndpointMixer, EnumDeselectsThePhone) {
     EXPECT_EQ(Log{}, events.lines);
 }
 
+TEST_F(EndpointMixer, TheDefaultDevicesAreTheMarkedEndpointsAtOnceAndCannotBeSet) {
+    // Nothing enumerated yet: no device is marked.
+    mixer->SysDefaultAudio(false, 0, 0);
+    EXPECT_EQ(Log{"default failed"}, events.lines);
+
+    const struct {
+        const char* what;
+        const wchar_t* playback;  // the default endpoints, nullptr for none
+        const wchar_t* recording;
+        bool set;
+        std::string event;
+    } cases[] = {
+        {"both marked", L"Speakers (USB Audio Device)", L"Microphone (High Definition Audio Device)", false,
+         "default 0 1"},
+        {"the other way round", L"Speakers (High Definition Audio Device)", L"Microphone (USB Audio Device)", false,
+         "default 1 0"},
+        {"a set request", L"Speakers (USB Audio Device)", L"Microphone (USB Audio Device)", true, "default failed"},
+        {"no recording default", L"Speakers (USB Audio Device)", nullptr, false, "default failed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim.SetDefault(0, c.playback ? sim.Find(0, c.playback) : -1);
+        sim.SetDefault(1, c.recording ? sim.Find(1, c.recording) : -1);
+        mixer->Enum();
+        events.lines.clear();
+        mixer->SysDefaultAudio(c.set, 1, 1);
+        EXPECT_EQ(Log{c.event}, events.lines);
+    }
+    EXPECT_EQ(nullptr, mixer->Worker());
+}
+
 }  // namespace
 }  // namespace dorvane::test
