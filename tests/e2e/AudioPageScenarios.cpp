@@ -22,10 +22,6 @@ using namespace std::chrono_literals;
 using endpointsim::SimEndpoint;
 using endpointsim::TEndpointSimClient;
 
-void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
-    for (HWND w : Descendants(parent, window_class)) found.push_back(w);
-}
-
 int TopOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -205,14 +201,7 @@ TEST_F(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeaker
     EXPECT_FALSE(IsWindowVisible(form));
 }
 
-std::wstring ItemOf(HWND combo, int index) {
-    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
+std::wstring ItemOf(HWND combo, int index) { return ItemText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 int SelectedOf(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 

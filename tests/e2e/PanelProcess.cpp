@@ -73,4 +73,29 @@ HWND WaitForPanelForm(DWORD timeout_ms) {
     return form;
 }
 
+void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
+    for (HWND window : Descendants(parent, window_class)) found.push_back(window);
+}
+
+HWND FindControl(HWND parent, const char* window_class, const std::string& caption) {
+    std::vector<HWND> found;
+    Collect(parent, window_class, found);
+    for (HWND window : found) {
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        if (caption == text) return window;
+    }
+    return nullptr;
+}
+
+std::wstring ItemText(HWND control, UINT length_message, UINT text_message, int index) {
+    // LB_ERR and CB_ERR are both -1.
+    const LRESULT length = SendMessageW(control, length_message, static_cast<WPARAM>(index), 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(control, text_message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
 }  // namespace dorvane::testing

@@ -43,5 +43,13 @@ HWND WaitForPanelForm(DWORD timeout_ms = 10000);
 
 // Every descendant of `parent` of that window class, depth first.
 std::vector<HWND> Descendants(HWND parent, const char* window_class);
+// Adds every window of that class below `parent` (at any depth) to `found`.
+void Collect(HWND parent, const char* window_class, std::vector<HWND>& found);
+// The first window of that class and caption below `parent`, nullptr if none.
+HWND FindControl(HWND parent, const char* window_class, const std::string& caption);
+// The text of a list's or a combo box's entry (LB_GETTEXTLEN and LB_GETTEXT,
+// or the CB_ pair), through the W messages: across processes Wine answers
+// the A ones in UTF-16.
+std::wstring ItemText(HWND control, UINT length_message, UINT text_message, int index);
 
 }  // namespace dorvane::testing

@@ -17,15 +17,6 @@ namespace {
 using dorvane::test::FileContents;
 using dorvane::test::TempFolder;
 
-void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, window_class) == 0) found.push_back(child);
-        Collect(child, window_class, found);
-    }
-}
-
 // The windows of a class below `parent`, top to bottom, left to right.
 std::vector<HWND> Below(HWND parent, const char* window_class) {
     std::vector<HWND> found;
