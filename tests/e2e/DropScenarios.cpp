@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <vector>
 #include "PanelProcess.h"
@@ -84,12 +85,16 @@ TEST(DropScenario, DroppedFilesAreCopiedIntoTheRingFolderAndNothingThereIsOverwr
     EXPECT_FALSE(accepts());
 
     // The page key opens the window, then turns to the ring page.
-    for (int i = 0; i < 2; ++i) {
+    auto page_key = [&] {
         service.KeyDown(36);
         service.KeyUp();
-        PumpUntil([] { return false; }, 300);
-    }
-    ASSERT_TRUE(PumpUntil(accepts, 3000));
+    };
+    // Keys reach only a panel the service knows.
+    ASSERT_TRUE(PumpUntil([&] { return service.WaitForPanel(std::chrono::milliseconds(0)); }, 8000));
+    page_key();
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) != FALSE; }, 5000));
+    page_key();
+    ASSERT_TRUE(PumpUntil(accepts, 5000));
 
     std::vector<HWND> bars;
     Collect(form, PROGRESS_CLASSA, bars);
