@@ -239,6 +239,8 @@ public:
     void SaveWebList();
     int SelectedWebEntry = 0;
     void SelectWebEntry(int entry);
+    // The selected row red, the others blue.
+    void ColourWebRows(int selected);
     // Stores the fields into the selected entry and writes the list file.
     void SaveWebEntry();
     // Opens entry n's address when its link is enabled (the keypad's way).

@@ -18,10 +18,6 @@ void TForm1::CreateWebPage() {
         auto& link = Own(suiURLLabelWeb[n], std::make_unique<TsuiURLLabel>(page, "suiURLLabelWeb" + std::to_string(n),
                                                                            56, 20 + 32 * n, 500, 16));
         link.SetEnabled(false);
-        // Before the list is read the page already looks as entry 0 selected.
-        const COLORREF color = n == 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
-        number.SetFontColor(color);
-        link.SetFontColor(color);
         suiRadioButtonWeb[n]->SetChecked(n == 0);
         link.OnClick = [this, n] { suiURLLabelWebClick(n); };
         suiRadioButtonWeb[n]->OnClick = [this] { suiRadioButtonWeb1Click(); };
@@ -32,6 +28,8 @@ void TForm1::CreateWebPage() {
     Own(suiEditWebAddr, std::make_unique<TsuiEdit>(page, "suiEditWebAddr", 72, 232, 433, 21));
     auto& save = Own(suiButtonWebSave, std::make_unique<TsuiButton>(page, "suiButtonWebSave", 512, 200, 56, 53));
     save.SetEnabled(false);
+    // Before the list is read the page already looks as entry 0 selected.
+    ColourWebRows(0);
     save.OnClick = [this] { suiButtonWebSaveClick(); };
     for (TsuiEdit* field : {suiEditWebName.get(), suiEditWebAddr.get()}) {
         field->OnChange = [this, field] { suiEditWebNameChange(*field); };

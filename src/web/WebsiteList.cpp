@@ -14,14 +14,19 @@ void TForm1::GroupWebRows() {
     for (auto& radio : suiRadioButtonWeb) radio->SetTabStop(false);
 }
 
-void TForm1::SelectWebEntry(int entry) {
-    if (entry < 0 || entry >= kWebEntries) return;
-    SelectedWebEntry = entry;
+void TForm1::ColourWebRows(int selected) {
+    // A label that has its colour already is not repainted.
     for (int n = 0; n < kWebEntries; ++n) {
-        const COLORREF color = n == entry ? kSelectedColor : kEntryColor;
+        const COLORREF color = n == selected ? kSelectedColor : kEntryColor;
         suiURLLabelWeb[n]->SetFontColor(color);
         LabelWeb[n]->SetFontColor(color);
     }
+}
+
+void TForm1::SelectWebEntry(int entry) {
+    if (entry < 0 || entry >= kWebEntries) return;
+    SelectedWebEntry = entry;
+    ColourWebRows(entry);
     suiRadioButtonWeb[entry]->SetChecked(true);
     // Filled by the program: no edit to save.
     suiEditWebName->SetTag(0);
