@@ -2,6 +2,7 @@
 // 0 ... 65535, mute 0 or 1, -1 for none.
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <vector>
 #include "audio/Audiomixer.h"
 #include "audio/MixerDecibel.h"
@@ -180,12 +181,13 @@ bool TAudioMixer::VistaGetVolume(int device, int /*source*/, int& level, int& le
     level = level2 = -1;
     if (lib_.zelGetVolume && HasLevelRange(flow)) {
         int valid = 0;
+        // A level that is not a number is no reading at all.
         float db = lib_.zelGetVolume(flow, 0, &valid);
-        if (valid) level = DbToInt(flow, db);
+        if (valid && std::isfinite(db)) level = DbToInt(flow, db);
         if (flow == 0) {
             valid = 0;
             db = lib_.zelGetVolume(flow, 1, &valid);
-            if (valid) level2 = DbToInt(flow, db);
+            if (valid && std::isfinite(db)) level2 = DbToInt(flow, db);
         }
     }
     if (level < 0 && level2 < 0) {
@@ -223,7 +225,8 @@ bool TAudioMixer::VistaSetVolume(int device, int /*source*/, int level, int leve
 bool TAudioMixer::HasLevelRange(int flow) const {
     // The library reports 0 ... 0 when it cannot read a range: written, every
     // position would be 0 dB, the top of most playback ranges.
-    return MinDb(flow) < MaxDb(flow);
+    // NaN or an infinite end (a broken driver) is no range either.
+    return std::isfinite(MinDb(flow)) && std::isfinite(MaxDb(flow)) && MinDb(flow) < MaxDb(flow);
 }
 
 int TAudioMixer::DbToInt(int flow, float decibels) const {

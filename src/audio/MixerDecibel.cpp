@@ -34,20 +34,31 @@ float Clamp(float x, float lo, float hi) {
     if (x < lo) return lo;
     return x;
 }
+
+// Only a finite range has a scale; NaN or an infinity would otherwise reach
+// a float-to-int conversion, whose result is then undefined.
+bool Finite(float lo, float hi) { return std::isfinite(lo) && std::isfinite(hi); }
 }  // namespace
 
 int DecibelToPosition(float lo, float hi, float decibels) {
+    // A range without width (the library reports 0 ... 0 when it cannot read
+    // one), an inverted one or an unreadable level has no position: call it
+    // the lowest. An infinite level clamps to its end of the range.
+    if (!(lo < hi) || !Finite(lo, hi) || std::isnan(decibels)) return 0;
     const float x = Clamp(decibels, lo, hi);
     const int c = Amplitude(lo, hi);
-    // A range without width (the library reports 0 ... 0 when it cannot read
-    // one) or an inverted one has no positions: call it the lowest.
-    if (!(lo < hi) || c >= kTop) return 0;
+    if (c >= kTop) return 0;
     const float q = Single(static_cast<float>(Amplitude(x, hi) - c) / static_cast<float>(kTop - c));
     const int p = static_cast<int>(Double(static_cast<double>(q) * 65535.0));
     return p < 0 ? 0 : p;
 }
 
 float PositionToDecibel(float lo, float hi, int position) {
+    if (!Finite(lo, hi) || hi < lo) return 0.0f;
+    // Positions come from a track bar of 0 ... 65535; one outside would
+    // overflow the integer steps below.
+    if (position < 0) position = 0;
+    if (position > kTop) position = kTop;
     const int c = Amplitude(lo, hi);
     const float t = Single(static_cast<float>(Double(position * (1.0 / 65535.0))));
     const float u = Single(static_cast<float>(Double((kTop - c) * static_cast<double>(t))));

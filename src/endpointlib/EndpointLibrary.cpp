@@ -9,6 +9,10 @@
 
 namespace dorvane {
 namespace {
+// Parts a signal path may cross, connectors included: real adapters have a
+// dozen or two.
+constexpr int kMaxTopologySteps = 64;
+
 // A platform string that CoTaskMemFree releases.
 struct TaskMemTraits {
     using handle_type = LPWSTR;
@@ -183,7 +187,10 @@ bool TEndpointLibrary::DevTop(int flowNumber, int index) {
     TEndpointDeviceRecord* record = Record(slot, index);
     bool result = false, levelFound = false, muteFound = false;
     ComPtr<IPart> part = connector.As<IPart>(__uuidof(IPart));
-    while (part) {
+    // A driver's topology can loop back on itself; the walk runs on the
+    // panel's window thread, so it gives up after more parts than any real
+    // signal path has.
+    for (int step = 0; part && step < kMaxTopologySteps; ++step) {
         ComPtr<IPartsList> parts;
         const HRESULT listed = slot == 0 ? part->EnumPartsIncoming(parts.Put()) : part->EnumPartsOutgoing(parts.Put());
         ComPtr<IPart> next;

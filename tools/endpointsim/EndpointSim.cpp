@@ -1,12 +1,14 @@
 // The simulated zeldevtopvolctrl.dll: the library's exports and tables over
 // the endpoints of the shared block. The active lists are taken at each
 // enumeration (or refresh), as the platform's collections are.
+#include <algorithm>
 #include <cstring>
 #include <cwchar>
 #include <memory>
 #include "EndpointSimShared.h"
 #include "endpointlib/EndpointLibApi.h"
 
+using dorvane::kEndpointNameUnits;
 using dorvane::kEndpointTableSize;
 using dorvane::TEndpointDeviceRecord;
 using namespace dorvane::endpointsim;
@@ -33,7 +35,8 @@ SimBlock* Block() { return g_state ? g_state->view.Block() : nullptr; }
 
 void TakeList(SimBlock& b, int f) {
     g_state->activeCount[f] = 0;
-    for (int slot = 0; slot < b.Count[f] && slot < kMaxEndpoints; ++slot)
+    const int count = EndpointCount(b, f);
+    for (int slot = 0; slot < count; ++slot)
         if (b.Endpoints[f][slot].Present) g_state->active[f][g_state->activeCount[f]++] = slot;
 }
 
@@ -51,6 +54,14 @@ bool Top(SimBlock& b, int f, int index) {
     if (index >= 0 && index < kEndpointTableSize) Table(f)[index].Mute = e && e->HasMute;
     b.SelectedSlot[f] = usable ? g_state->active[f][g_state->selected[f]] : -1;
     return usable;
+}
+
+// A name of the block into a caller's buffer of `units`, always terminated.
+void CopyName(wchar_t* buffer, int units, const SimEndpoint& e) {
+    const std::wstring_view name = EndpointName(e);
+    const size_t n = std::min(name.size(), static_cast<size_t>(units - 1));
+    std::wmemcpy(buffer, name.data(), n);
+    buffer[n] = L'\0';
 }
 
 class Locked {
@@ -89,7 +100,7 @@ bool WINAPI zeldevenum() {
             if (i >= kEndpointTableSize) break;
             TEndpointDeviceRecord& r = Table(f)[i];
             r.Index = i;
-            wcsncpy(r.Name, b->Endpoints[f][slot].Name, 255);
+            CopyName(r.Name, kEndpointNameUnits, b->Endpoints[f][slot]);
             r.Default = r.Selected = slot == b->DefaultSlot[f];
             if (r.Default) g_state->selected[f] = i;
         }
@@ -115,12 +126,14 @@ UINT WINAPI zelGetDevListCnt(int flow) { return static_cast<UINT>(g_state->activ
 
 void WINAPI zelGetListDevName(int flow, int index, wchar_t* buffer, int size) {
     if (!buffer || size <= 0) return;
-    const wchar_t* text = L"<Device not available>";
     const int f = FlowOf(flow);
     std::unique_ptr<Locked> b;
     if (g_state->view.Ok()) b = std::make_unique<Locked>();
-    if (b && index >= 0 && index < g_state->activeCount[f]) text = (*b)->Endpoints[f][g_state->active[f][index]].Name;
-    wcsncpy(buffer, text, static_cast<size_t>(size - 1));
+    if (b && index >= 0 && index < g_state->activeCount[f]) {
+        CopyName(buffer, size, (*b)->Endpoints[f][g_state->active[f][index]]);
+        return;
+    }
+    wcsncpy(buffer, L"<Device not available>", static_cast<size_t>(size - 1));
     buffer[size - 1] = L'\0';
 }
 

@@ -9,7 +9,7 @@ int FlowOf(int flow) { return flow == 0 ? 0 : 1; }
 
 SimEndpoint* TEndpointSimClient::Slot(int flow, int slot) const {
     SimBlock* b = view_.Block();
-    if (!b || slot < 0 || slot >= b->Count[FlowOf(flow)] || slot >= kMaxEndpoints) return nullptr;
+    if (!b || slot < 0 || slot >= EndpointCount(*b, flow)) return nullptr;
     return &b->Endpoints[FlowOf(flow)][slot];
 }
 
@@ -23,8 +23,9 @@ int TEndpointSimClient::Find(int flow, const std::wstring& name) const {
     if (!Ok()) return -1;
     TSimBlockView::Guard guard(view_);
     const SimBlock& b = *view_.Block();
-    for (int i = 0; i < b.Count[FlowOf(flow)] && i < kMaxEndpoints; ++i)
-        if (name == b.Endpoints[FlowOf(flow)][i].Name) return i;
+    const int count = EndpointCount(b, flow);
+    for (int i = 0; i < count; ++i)
+        if (name == EndpointName(b.Endpoints[FlowOf(flow)][i])) return i;
     return -1;
 }
 
@@ -34,8 +35,9 @@ int TEndpointSimClient::Add(int flow, const std::wstring& name, float minDb, flo
     TSimBlockView::Guard guard(view_);
     SimBlock& b = *view_.Block();
     const int f = FlowOf(flow);
-    if (b.Count[f] >= kMaxEndpoints) return -1;
-    const int slot = b.Count[f]++;
+    const int slot = EndpointCount(b, f);
+    if (slot >= kMaxEndpoints) return -1;
+    b.Count[f] = slot + 1;
     SimEndpoint& e = b.Endpoints[f][slot];
     std::memset(&e, 0, sizeof e);
     wcsncpy(e.Name, name.c_str(), 255);
@@ -123,8 +125,7 @@ SimEndpoint TEndpointSimClient::Endpoint(int flow, int slot) const {
 int TEndpointSimClient::Count(int flow) const {
     if (!Ok()) return 0;
     TSimBlockView::Guard guard(view_);
-    const int count = view_.Block()->Count[FlowOf(flow)];
-    return count < 0 ? 0 : count > kMaxEndpoints ? kMaxEndpoints : count;
+    return EndpointCount(*view_.Block(), flow);
 }
 
 int TEndpointSimClient::DefaultSlot(int flow) const {

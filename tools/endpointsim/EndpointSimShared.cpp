@@ -37,6 +37,16 @@ void FillDefaults(SimBlock& b) {
     b.ControlMessage = hadTarget ? ctrl : kNoMessage;
 }
 
+int EndpointCount(const SimBlock& block, int flow) {
+    const int32_t count = block.Count[flow == 0 ? 0 : 1];
+    return count < 0 ? 0 : count > kMaxEndpoints ? kMaxEndpoints : static_cast<int>(count);
+}
+
+std::wstring_view EndpointName(const SimEndpoint& endpoint) {
+    constexpr size_t units = sizeof endpoint.Name / sizeof endpoint.Name[0];
+    return {endpoint.Name, wcsnlen(endpoint.Name, units)};
+}
+
 void PostToTarget(const SimBlock& block, uint32_t message, WPARAM wp, LPARAM lp) {
     const HWND target = reinterpret_cast<HWND>(static_cast<uintptr_t>(block.TargetWindow));
     if (target && message != kNoMessage) PostMessageW(target, message, wp, lp);

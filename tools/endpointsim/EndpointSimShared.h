@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
+#include <string_view>
 #include "controls/Handles.h"
 
 namespace dorvane::endpointsim {
@@ -80,6 +81,13 @@ private:
 // on-board adapter, each with a speaker and a microphone; the on-board ones
 // are the defaults.
 void FillDefaults(SimBlock& block);
+
+// The block is shared with every process that maps it, and a count or a
+// name is only as sound as its last writer. Readers take the number of
+// endpoints of a flow as 0 ... kMaxEndpoints and a name up to its first 0
+// or the end of its array, whichever comes first.
+int EndpointCount(const SimBlock& block, int flow);
+std::wstring_view EndpointName(const SimEndpoint& endpoint);
 
 // Posts one of the library's notifications to the target it was given.
 void PostToTarget(const SimBlock& block, uint32_t message, WPARAM wp, LPARAM lp);

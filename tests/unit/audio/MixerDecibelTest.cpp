@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include "audio/MixerDecibel.h"
 
 namespace dorvane::test {
@@ -34,6 +35,29 @@ TEST(DecibelScale, EmptyOrInvertedRangeHasNoPositions) {
     EXPECT_EQ(0, DecibelToPosition(10.0f, -10.0f, 0.0f));
     EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 32768));
     EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 0));
+}
+
+// What a broken library may report: no value of these may reach a
+// float-to-int conversion (undefined behaviour, and on x86 the "integer
+// indefinite" that reads as full scale or worse).
+TEST(DecibelScale, NonFiniteLevelsAndRangesGiveTheLowestPosition) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        float lo, hi, decibels;
+        int position;
+    } cases[] = {
+        {-45.0f, 0.0f, nan, 0},    {-45.0f, 0.0f, inf, 65535}, {-45.0f, 0.0f, -inf, 0},
+        {nan, 0.0f, -6.0f, 0},     {-45.0f, nan, -6.0f, 0},    {-inf, 0.0f, -6.0f, 0},
+        {-45.0f, inf, -6.0f, 0},   {-3e38f, 3e38f, 0.0f, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.position, DecibelToPosition(c.lo, c.hi, c.decibels)) << c.lo << " " << c.hi << " " << c.decibels;
+    EXPECT_EQ(0.0f, PositionToDecibel(nan, 0.0f, 100));
+    EXPECT_EQ(0.0f, PositionToDecibel(-inf, 0.0f, 100));
+    EXPECT_EQ(0.0f, PositionToDecibel(10.0f, -1e30f, 100));
+    EXPECT_EQ(-45.0f, PositionToDecibel(-45.0f, 0.0f, -5));
+    EXPECT_EQ(0.0f, PositionToDecibel(-45.0f, 0.0f, 2147483647));
 }
 
 // Every position of a range turned into a level and read back. Each level's

@@ -2,6 +2,9 @@
 // program, found by name as the panel finds the real one on Vista. The
 // devices are changed from outside through the simulator's shared block.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <iterator>
+#include <limits>
 #include "EndpointSimClient.h"
 #include "MixerTestSupport.h"
 #include "audio/Audiomixer.h"
@@ -195,6 +198,36 @@ TEST_F(EndpointMixer, ShortNamesAreTheFirst31Units) {
     mixer->Enum();
     EXPECT_EQ("Speakers (USB Audio Device 1234", mixer->WaveOutDevName(2, true));
     EXPECT_EQ(std::string(forty.begin(), forty.end()), mixer->WaveOutDevName(2, false));
+}
+
+// The shared block is writable by every process: counts out of range, a name
+// without its terminator and levels that are not numbers are read safely, and
+// a level that is no number is no level.
+TEST_F(EndpointMixer, ABrokenSharedBlockIsReadSafely) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    {
+        endpointsim::TSimBlockView view;
+        endpointsim::TSimBlockView::Guard guard(view);
+        endpointsim::SimBlock& b = *view.Block();
+        b.Count[0] = 1000000;
+        std::fill(std::begin(b.Endpoints[0][1].Name), std::end(b.Endpoints[0][1].Name), L'A');
+        b.Endpoints[0][0].LevelDb[0] = b.Endpoints[0][0].LevelDb[1] = nan;
+        b.Endpoints[1][0].LevelDb[0] = std::numeric_limits<float>::infinity();
+    }
+    ASSERT_TRUE(Activate());
+    EXPECT_EQ(2, mixer->WaveOutDevNum());
+    EXPECT_EQ(std::string(kEndpointNameUnits - 1, 'A'), mixer->WaveOutDevName(1, false));
+    EXPECT_TRUE(Read(0).levelMissing);
+    EXPECT_TRUE(Read(1).levelMissing);
+
+    {
+        endpointsim::TSimBlockView view;
+        endpointsim::TSimBlockView::Guard guard(view);
+        view.Block()->Count[1] = -3;
+    }
+    mixer->Enum();
+    EXPECT_FALSE(mixer->Enumerated());
+    EXPECT_EQ(0, sim.Count(1));
 }
 
 TEST_F(EndpointMixer, EnumDeselectsThePhone) {

@@ -171,6 +171,26 @@ TEST_F(LegacyMixer, LinesAndControlsWhoseQueryFailsAreLeftOut) {
     EXPECT_EQ(0, tree.Item(1)->Controls().Count());
 }
 
+// A driver that reports absurd counts must neither make the activation throw
+// (an allocation of billions of controls) nor hang it (billions of queries).
+TEST_F(LegacyMixer, AbsurdLineAndControlCountsAreNotTrusted) {
+    const int m = AddPhoneMixer(sim, "USB Audio Device");
+    sim.AddSource(m, 0, "Wave", 2);
+    sim.AddControl(m, 0, 0, MIXERCONTROL_CONTROLTYPE_VOLUME, 0, {1000, 1000});
+    sim.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_MUTE, 0, {0});
+    sim.Line(m, 0, 0).record.cControls = 0xFFFFFFFF;
+    sim.Line(m, 0, -1).record.cConnections = 0xFFFFFFFF;
+    sim.AddWaveOut("USB Audio Device", m);
+    sim.AddWaveIn("USB Audio Device", m);
+    TAudioMixer mixer(2, SimWinmm::Table());
+
+    ASSERT_TRUE(mixer.ActiveMixer("USB", "USB", outFound, inFound, true));
+    const TMixerDestinations& tree = *mixer.Destinations();
+    ASSERT_EQ(1, tree.Item(0)->Connections().Count());
+    EXPECT_EQ(0, tree.Item(0)->Connections().Item(0)->Controls().Count());
+    EXPECT_EQ(1, tree.Item(1)->Controls().Count());
+}
+
 TEST_F(LegacyMixer, OnlyControlChangesOfAnActiveMixerBecomeEvents) {
     const int a = AddPhoneMixer(sim, "USB Audio Device");
     const DWORD volume = sim.AddControl(a, 0, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, 0, {1, 1});

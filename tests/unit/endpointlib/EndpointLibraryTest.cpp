@@ -123,6 +123,33 @@ TEST_F(EndpointLibrary, WalkCrossesConnectorsInsideThePath) {
     EXPECT_EQ(1u, in.mutePart->watchers.size());
 }
 
+// A topology that loops back on itself must not hang the walk: the playback
+// path keeps the level it found before the loop, the recording path (nothing
+// found) fails.
+TEST_F(EndpointLibrary, ACyclicTopologyEndsTheWalk) {
+    FakeScene::Options levelOnly, nothing;
+    levelOnly.mute = false;
+    nothing.level = nothing.mute = false;
+    auto out = scene.Add(0, L"Speakers (USB Audio Device)", L"o", levelOnly);
+    out.levelPart->next = out.levelPart;
+    out.levelPart->nextIsIncoming = true;
+    scene.Add(1, L"Microphone (USB Audio Device)", L"i", nothing);
+    FakePart* plain = scene.parts.back().Get();
+    plain->next = plain;
+    plain->nextIsIncoming = false;
+    scene.SetDefault(0, 0);
+    scene.SetDefault(1, 0);
+    Load();
+
+    EXPECT_FALSE(lib->DevEnum());
+    EXPECT_TRUE(lib->SlctDevFromList(0, 0));
+    EXPECT_FALSE(lib->SlctDevFromList(1, 0));
+    EXPECT_EQ(0, render[0].Mute);
+    int valid = 0;
+    lib->GetVolume(0, 0, &valid);
+    EXPECT_EQ(1, valid);
+}
+
 TEST_F(EndpointLibrary, SelectionMovesTheWatchesAndTheMarks) {
     scene.Add(0, L"Speakers (High Definition Audio Device)", L"hd");
     FakeScene::Options noMute;
