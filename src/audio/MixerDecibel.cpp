@@ -37,17 +37,26 @@ float Clamp(float x, float lo, float hi) {
 }  // namespace
 
 int DecibelToPosition(float lo, float hi, float decibels) {
-    const float x = Clamp(decibels, lo, hi);
-    const int c = Amplitude(lo, hi);
     // A range without width (the library reports 0 ... 0 when it cannot read
-    // one) or an inverted one has no positions: call it the lowest.
-    if (!(lo < hi) || c >= kTop) return 0;
+    // one), an inverted or an unreadable (NaN) one has no positions: call it
+    // the lowest. So is a level that is not a number.
+    if (!(lo < hi)) return 0;
+    const int c = Amplitude(lo, hi);
+    if (c >= kTop || std::isnan(decibels)) return 0;
+    const float x = Clamp(decibels, lo, hi);
+    // The top is the top even of a range open upwards, where x - hi has no value.
+    if (x == hi) return kTop;
     const float q = Single(static_cast<float>(Amplitude(x, hi) - c) / static_cast<float>(kTop - c));
     const int p = static_cast<int>(Double(static_cast<double>(q) * 65535.0));
     return p < 0 ? 0 : p;
 }
 
 float PositionToDecibel(float lo, float hi, int position) {
+    // A range without positions is its lowest level, and a position off the
+    // scale is at its end: the arithmetic below would overflow an int for the
+    // largest positions.
+    if (!(lo < hi) || position < 0) return lo;
+    if (position > kTop) return hi;
     const int c = Amplitude(lo, hi);
     const float t = Single(static_cast<float>(Double(position * (1.0 / 65535.0))));
     const float u = Single(static_cast<float>(Double((kTop - c) * static_cast<double>(t))));

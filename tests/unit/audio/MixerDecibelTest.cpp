@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include "audio/MixerDecibel.h"
 
 namespace dorvane::test {
@@ -34,6 +35,35 @@ TEST(DecibelScale, EmptyOrInvertedRangeHasNoPositions) {
     EXPECT_EQ(0, DecibelToPosition(10.0f, -10.0f, 0.0f));
     EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 32768));
     EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 0));
+}
+
+// What the library reports may be anything a float holds, and a position
+// any int: the result stays on the scale and inside the range.
+TEST(DecibelScale, LevelsAndPositionsOffTheScaleStayOnIt) {
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        float lo, hi, decibels;
+        int position;
+    } to_positions[] = {
+        {-45.0f, 0.0f, nan, 0},
+        {120.0f, 0.0f, 0.0f, 0},  // inverted and wider than the scale
+        {-45.0f, inf, inf, 65535},
+        {-45.0f, inf, -45.0f, 0},
+        {nan, 0.0f, -6.0f, 0},
+    };
+    for (const auto& c : to_positions)
+        EXPECT_EQ(c.position, DecibelToPosition(c.lo, c.hi, c.decibels)) << c.lo << " ... " << c.hi << ": " << c.decibels;
+    const struct {
+        float lo, hi;
+        int position;
+        float decibels;
+    } to_levels[] = {
+        {-200.0f, 0.0f, std::numeric_limits<int>::max(), 0.0f},
+        {-45.0f, 0.0f, std::numeric_limits<int>::min(), -45.0f},
+        {-45.0f, 0.0f, -1, -45.0f},
+    };
+    for (const auto& c : to_levels)
+        EXPECT_EQ(c.decibels, PositionToDecibel(c.lo, c.hi, c.position)) << c.lo << " ... " << c.hi << ": " << c.position;
 }
 
 // Every position of a range turned into a level and read back. Each level's
