@@ -52,7 +52,8 @@ TEST(DecibelScale, LevelsAndPositionsOffTheScaleStayOnIt) {
         {nan, 0.0f, -6.0f, 0},
     };
     for (const auto& c : to_positions)
-        EXPECT_EQ(c.position, DecibelToPosition(c.lo, c.hi, c.decibels)) << c.lo << " ... " << c.hi << ": " << c.decibels;
+        EXPECT_EQ(c.position, DecibelToPosition(c.lo, c.hi, c.decibels))
+            << c.lo << " ... " << c.hi << ": " << c.decibels;
     const struct {
         float lo, hi;
         int position;
@@ -63,7 +64,8 @@ TEST(DecibelScale, LevelsAndPositionsOffTheScaleStayOnIt) {
         {-45.0f, 0.0f, -1, -45.0f},
     };
     for (const auto& c : to_levels)
-        EXPECT_EQ(c.decibels, PositionToDecibel(c.lo, c.hi, c.position)) << c.lo << " ... " << c.hi << ": " << c.position;
+        EXPECT_EQ(c.decibels, PositionToDecibel(c.lo, c.hi, c.position))
+            << c.lo << " ... " << c.hi << ": " << c.position;
 }
 
 // Every position of a range turned into a level and read back. Each level's
