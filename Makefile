@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, run the panel with the phone simulator
 # make test  - install what is missing, build both architectures, run every test
 # make build - build only;  make bench - the benchmarks;  make dist - installers and zips
+# make fuzz  - fuzz each pure parser for FUZZ_SECONDS (default 60)
 
 OUT      := $(CURDIR)/out
 JOBS     ?= $(shell nproc)
@@ -10,8 +11,11 @@ BUILD32  := $(OUT)/build-win32
 # x86-64, and -m32 for the x87 arithmetic of the 32-bit panel.
 NATIVE64 := $(OUT)/build-native64
 NATIVE32 := $(OUT)/build-native32
+# The same pure files under clang's libFuzzer with ASan and UBSan (tests/fuzz).
+FUZZ     := $(OUT)/build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all build build64 build32 native bootstrap test run bench dist clean
+.PHONY: all build build64 build32 native fuzz-build fuzz bootstrap test run bench dist clean
 
 all: build
 
@@ -32,6 +36,9 @@ $(NATIVE64)/CMakeCache.txt:
 $(NATIVE32)/CMakeCache.txt:
 	cmake -S tests/native -B $(NATIVE32) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_NATIVE_FLAGS=-m32
 
+$(FUZZ)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S tests/fuzz -B $(FUZZ)
+
 build64: $(BUILD64)/CMakeCache.txt
 	cmake --build $(BUILD64) -j $(JOBS)
 
@@ -42,12 +49,24 @@ native: $(NATIVE64)/CMakeCache.txt $(NATIVE32)/CMakeCache.txt
 	cmake --build $(NATIVE64) -j $(JOBS)
 	cmake --build $(NATIVE32) -j $(JOBS)
 
+fuzz-build: $(FUZZ)/CMakeCache.txt
+	cmake --build $(FUZZ) -j $(JOBS)
+
+# Each fuzzer on a scratch copy of its seeds under out/fuzz; a finding fails
+# the command once all have run, and its input stays there.
+fuzz: bootstrap
+	@$(MAKE) --no-print-directory fuzz-build
+	@failed=0; for f in $(FUZZ)/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$${f##*/fuzz_}; \
+	  tests/fuzz/run-fuzzer "$$f" tests/fuzz/corpus/$$name $(OUT)/fuzz/$$name $(FUZZ_SECONDS) || failed=1; \
+	done; [ $$failed -eq 0 ]
+
 build: bootstrap
 	@$(MAKE) --no-print-directory build64 build32
 
 test: build
-	@$(MAKE) --no-print-directory native
-	scripts/session scripts/run-tests $(BUILD64) $(NATIVE64) $(NATIVE32)
+	@$(MAKE) --no-print-directory native fuzz-build
+	scripts/session scripts/run-tests $(BUILD64) $(NATIVE64) $(NATIVE32) $(FUZZ)
 
 run: build
 	scripts/session scripts/run-demo $(if $(ONCE),--once,)
@@ -62,4 +81,4 @@ bench: build
 	scripts/session scripts/run-bench $(BUILD64)
 
 clean:
-	rm -rf $(BUILD64) $(BUILD32) $(NATIVE64) $(NATIVE32) $(OUT)/win64 $(OUT)/win32 $(OUT)/dist
+	rm -rf $(BUILD64) $(BUILD32) $(NATIVE64) $(NATIVE32) $(FUZZ) $(OUT)/fuzz $(OUT)/win64 $(OUT)/win32 $(OUT)/dist

@@ -54,11 +54,11 @@ int DecibelToPosition(float lo, float hi, float decibels) {
 }
 
 float PositionToDecibel(float lo, float hi, int position) {
-    if (!Finite(lo, hi) || hi < lo) return 0.0f;
-    // Positions come from a track bar of 0 ... 65535; one outside would
-    // overflow the integer steps below.
-    if (position < 0) position = 0;
-    if (position > kTop) position = kTop;
+    // A range without positions is its lowest level, and a position off the
+    // scale is at its end: the arithmetic below would overflow an int for the
+    // largest positions.
+    if (!(lo < hi) || !Finite(lo, hi) || position < 0) return lo;
+    if (position > kTop) return hi;
     const int c = Amplitude(lo, hi);
     const float t = Single(static_cast<float>(Double(position * (1.0 / 65535.0))));
     const float u = Single(static_cast<float>(Double((kTop - c) * static_cast<double>(t))));

@@ -1,4 +1,5 @@
 #include "i18n/TextConvert.h"
+#include "i18n/Utf8Decode.h"
 #include <windows.h>
 #include <climits>
 
@@ -66,7 +67,13 @@ std::string NarrowText(std::wstring_view text, unsigned codePage, std::size_t ma
 
 std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(utf8, CP_UTF8, 0); }
 
-std::wstring Utf8ToWideStrict(std::string_view utf8) { return ToWide(utf8, CP_UTF8, MB_ERR_INVALID_CHARS); }
+// Our own decoder rather than MB_ERR_INVALID_CHARS: Windows 2000 rejects that
+// flag for UTF-8 and XP drops broken sequences instead of failing, so only a
+// decoder of our own gives the same answer on every Windows.
+std::wstring Utf8ToWideStrict(std::string_view utf8) {
+    const std::u16string units = Utf8ToUtf16Strict(utf8);
+    return std::wstring(AsWide(units));
+}
 
 std::string WideToUtf8(std::wstring_view text) { return NarrowText(text, CP_UTF8); }
 

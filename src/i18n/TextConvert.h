@@ -29,8 +29,9 @@ std::string NarrowText(std::wstring_view text, unsigned codePage, std::size_t ma
 
 // UTF-8 as UTF-16. Lenient: a broken sequence becomes U+FFFD (Windows before
 // Vista drops it) and the rest still decodes. Strict: any broken sequence (a
-// stray continuation byte, an overlong form, a surrogate, a cut-off tail)
-// makes the whole text empty, for input that must be exactly what was sent.
+// stray continuation byte, an overlong form, a surrogate, a cut-off tail, a
+// code point above U+10FFFF) makes the whole text empty, for input that must
+// be exactly what was sent.
 std::wstring Utf8ToWide(std::string_view utf8);
 std::wstring Utf8ToWideStrict(std::string_view utf8);
 

@@ -1,5 +1,5 @@
 #include "LinkProtocol.h"
-#include <cstring>
+#include "link/CopyDataText.h"
 
 namespace dorvane {
 
@@ -13,11 +13,8 @@ std::vector<char> BuildCommandPayload(std::string_view text) {
 }
 
 std::optional<std::string> ReadCopyDataText(const COPYDATASTRUCT* cds) {
-    if (cds == nullptr || cds->lpData == nullptr || cds->cbData == 0) return std::nullopt;
-    const char* data = static_cast<const char*>(cds->lpData);
-    const void* end = std::memchr(data, 0, cds->cbData);
-    size_t length = end ? static_cast<size_t>(static_cast<const char*>(end) - data) : cds->cbData;
-    return std::string(data, length);
+    if (cds == nullptr) return std::nullopt;
+    return CopyDataText(cds->lpData, cds->cbData);
 }
 
 }  // namespace dorvane

@@ -62,14 +62,4 @@ void SettingsStore::WriteRingToneLevel(int position, int max) const {
     RegSetValueExA(key.get(), kRingToneValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&raw), sizeof raw);
 }
 
-int RingTonePosition(std::optional<int32_t> value, int max) {
-    if (!value) return 0;
-    return max - ((*value >> 4) & 15);
-}
-
-int32_t RingToneValue(std::optional<int32_t> old_value, int position, int max) {
-    const int32_t kept = old_value ? (*old_value & 15) : 0;
-    return kept | (((max - position) << 4) & 240);
-}
-
 }  // namespace dorvane

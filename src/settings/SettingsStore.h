@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <optional>
 #include <string>
+#include "settings/RingToneBits.h"
 
 namespace dorvane {
 
@@ -44,10 +45,5 @@ private:
     std::string key_path_;
     HKEY root_;
 };
-
-// The ring volume position a stored "RingTone" value gives.
-int RingTonePosition(std::optional<int32_t> value, int max);
-// The "RingTone" value that stores a position, keeping bits 0-3 of the old.
-int32_t RingToneValue(std::optional<int32_t> old_value, int position, int max);
 
 }  // namespace dorvane

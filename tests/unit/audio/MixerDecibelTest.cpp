@@ -2,6 +2,7 @@
 // builds natively (tests/native), where the 32-bit build does its floating
 // point on the x87 unit as the panel on a 32-bit machine does.
 #include <gtest/gtest.h>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -37,27 +38,39 @@ TEST(DecibelScale, EmptyOrInvertedRangeHasNoPositions) {
     EXPECT_EQ(0.0f, PositionToDecibel(0.0f, 0.0f, 0));
 }
 
-// What a broken library may report: no value of these may reach a
-// float-to-int conversion (undefined behaviour, and on x86 the "integer
-// indefinite" that reads as full scale or worse).
-TEST(DecibelScale, NonFiniteLevelsAndRangesGiveTheLowestPosition) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
+// What the library reports may be anything a float holds, and a position
+// any int: no value may reach a float-to-int conversion (undefined, and on
+// x86 the "integer indefinite" that reads as anything), and the result stays
+// on the scale. A range that is not a finite lo < hi has no scale at all.
+TEST(DecibelScale, LevelsAndPositionsOffTheScaleStayOnIt) {
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
         float lo, hi, decibels;
         int position;
-    } cases[] = {
-        {-45.0f, 0.0f, nan, 0},    {-45.0f, 0.0f, inf, 65535}, {-45.0f, 0.0f, -inf, 0},
-        {nan, 0.0f, -6.0f, 0},     {-45.0f, nan, -6.0f, 0},    {-inf, 0.0f, -6.0f, 0},
-        {-45.0f, inf, -6.0f, 0},   {-3e38f, 3e38f, 0.0f, 0},
+    } to_positions[] = {
+        {-45.0f, 0.0f, nan, 0},   {-45.0f, 0.0f, inf, 65535}, {-45.0f, 0.0f, -inf, 0},
+        {120.0f, 0.0f, 0.0f, 0},  // inverted and wider than the scale
+        {nan, 0.0f, -6.0f, 0},    {-45.0f, nan, -6.0f, 0},    {-inf, 0.0f, -6.0f, 0},
+        {-45.0f, inf, inf, 0},    {-45.0f, inf, -45.0f, 0},   {-3e38f, 3e38f, 0.0f, 0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.position, DecibelToPosition(c.lo, c.hi, c.decibels)) << c.lo << " " << c.hi << " " << c.decibels;
-    EXPECT_EQ(0.0f, PositionToDecibel(nan, 0.0f, 100));
-    EXPECT_EQ(0.0f, PositionToDecibel(-inf, 0.0f, 100));
-    EXPECT_EQ(0.0f, PositionToDecibel(10.0f, -1e30f, 100));
-    EXPECT_EQ(-45.0f, PositionToDecibel(-45.0f, 0.0f, -5));
-    EXPECT_EQ(0.0f, PositionToDecibel(-45.0f, 0.0f, 2147483647));
+    for (const auto& c : to_positions)
+        EXPECT_EQ(c.position, DecibelToPosition(c.lo, c.hi, c.decibels))
+            << c.lo << " ... " << c.hi << ": " << c.decibels;
+    const struct {
+        float lo, hi;
+        int position;
+        float decibels;
+    } to_levels[] = {
+        {-200.0f, 0.0f, std::numeric_limits<int>::max(), 0.0f},
+        {-45.0f, 0.0f, std::numeric_limits<int>::min(), -45.0f},
+        {-45.0f, 0.0f, -1, -45.0f},
+        {-inf, 0.0f, 100, -inf},
+        {10.0f, -1e30f, 100, 10.0f},
+    };
+    for (const auto& c : to_levels)
+        EXPECT_EQ(c.decibels, PositionToDecibel(c.lo, c.hi, c.position))
+            << c.lo << " ... " << c.hi << ": " << c.position;
+    EXPECT_TRUE(std::isnan(PositionToDecibel(nan, 0.0f, 100)));
 }
 
 // Every position of a range turned into a level and read back. Each level's

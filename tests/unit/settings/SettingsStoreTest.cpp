@@ -86,18 +86,6 @@ TEST_F(SettingsStoreTest, ShowHintIsWrittenAndNothingElse) {
     EXPECT_EQ(ValueCount(), 1u);
 }
 
-TEST(RingToneBits, PositionAndValue) {
-    EXPECT_EQ(RingTonePosition(0x35, 15), 12);
-    EXPECT_EQ(RingTonePosition(std::nullopt, 15), 0);
-    EXPECT_EQ(RingTonePosition(0x0F, 15), 15);
-    EXPECT_EQ(RingTonePosition(0x7FFFFFF0, 15), 0);  // only bits 4-7 count
-    EXPECT_EQ(RingTonePosition(-1, 15), 0);
-    EXPECT_EQ(RingToneValue(0x35, 12, 15), 0x35);
-    EXPECT_EQ(RingToneValue(std::nullopt, 0, 15), 0xF0);
-    EXPECT_EQ(RingToneValue(std::nullopt, 15, 15), 0x00);
-    EXPECT_EQ(RingToneValue(static_cast<int32_t>(0xABCD1237), 4, 15), 0xB7);  // bits 8-31 written as 0
-}
-
 TEST_F(SettingsStoreTest, RingToneKeepsTheLowBitsOfTheOldValue) {
     const DWORD stored = 0x35;
     SetRaw("RingTone", REG_DWORD, &stored, sizeof stored);
