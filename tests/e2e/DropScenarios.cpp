@@ -144,8 +144,10 @@ TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIs
         const std::string path = folder + "\\" + std::string(length - folder.size() - 1 - 4, letter) + ".wav";
         return path;
     };
+    // Past MAX_PATH only the W calls with the "\\\\?\\" prefix reach a file.
+    auto wide = [](const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); };
     auto make = [&](const std::string& path, const std::string& bytes) {
-        KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        KernelHandle file(CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD written = 0;
         if (file) WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         return static_cast<bool>(file);
@@ -177,7 +179,7 @@ TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIs
     EXPECT_TRUE(panel->Running());
     EXPECT_TRUE(SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 3000, nullptr));
     // The folder's own removal stops at paths this long.
-    for (const auto& [path, bytes] : files) DeleteFileA(path.c_str());
+    for (const auto& [path, bytes] : files) DeleteFileW(wide(path).c_str());
 }
 
 }  // namespace

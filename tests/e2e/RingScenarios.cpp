@@ -304,7 +304,7 @@ public:
     ~PhoneSinkUnplugged() {
         RunLinux("pactl list short sinks | grep -q '\\s" + std::string(kPhoneSink) +
                  "\\s' || pactl load-module module-null-sink sink_name=" + kPhoneSink +
-                 " 'sink_properties=device.description=\"USB\\ Audio\\ Device\"'");
+                 " 'sink_properties=device.description=\"USB\\ Audio\\ Device\"' >/dev/null");
     }
     PhoneSinkUnplugged(const PhoneSinkUnplugged&) = delete;
     PhoneSinkUnplugged& operator=(const PhoneSinkUnplugged&) = delete;
