@@ -115,7 +115,8 @@ protected:
         form = nullptr;
         return ended;
     }
-    // The website page's fields and save button, the window opened first.
+    // Opens the window, names entry 1 and saves it as a user does; true once
+    // the save button is disabled again, the save done.
     bool SaveEntryOne(const std::string& name) {
         auto show = std::async(std::launch::async, [&] {
             DWORD_PTR r = 0;
