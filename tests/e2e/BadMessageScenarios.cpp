@@ -293,8 +293,11 @@ TEST_F(BadMessageScenario, AHungServiceHoldsThePanelOnlyForItsSendsTimeOuts) {
         EXPECT_LT(released, 200);
         EXPECT_GE(answer, 0);
         EXPECT_LT(answer, 200);
-        EXPECT_GE(blocked, static_cast<long>(kLinkSendTimeoutMs)) << "no send went to the hung service";
-        EXPECT_LE(blocked, c.sends * static_cast<long>(kLinkSendTimeoutMs) + 400);
+        // Each send waits out its time-out, and no longer; the work around
+        // them is given a second on a machine shared with builds.
+        const long timeouts = c.sends * static_cast<long>(kLinkSendTimeoutMs);
+        EXPECT_GE(blocked, timeouts - static_cast<long>(kLinkSendTimeoutMs)) << "sends missing to the hung service";
+        EXPECT_LE(blocked, timeouts + 1000);
         PumpFor(hang, 6000);
         EXPECT_TRUE(Answers(form));
         // Closed, the window hides to the tray again.

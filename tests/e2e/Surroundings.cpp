@@ -1,5 +1,6 @@
 #include "Surroundings.h"
 #include <chrono>
+#include <memory>
 #include <sstream>
 #include "PeerWindow.h"
 #include "controls/Handles.h"
@@ -84,11 +85,11 @@ std::string LinuxPath(const std::string& windows_path) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (!to_unix) return {};
     std::wstring wide(windows_path.begin(), windows_path.end());
-    char* unix_path = to_unix(wide.c_str());
+    // Wine hands the name over on the process heap.
+    const auto free_name = [](char* name) { HeapFree(GetProcessHeap(), 0, name); };
+    const std::unique_ptr<char, decltype(free_name)> unix_path(to_unix(wide.c_str()), free_name);
     if (!unix_path) return {};
-    std::string quoted = "'" + std::string(unix_path) + "'";
-    HeapFree(GetProcessHeap(), 0, unix_path);
-    return quoted;
+    return "'" + std::string(unix_path.get()) + "'";
 }
 
 bool RunLinux(const std::string& command, DWORD timeout_ms) {
@@ -121,8 +122,7 @@ bool RunLinux(const std::string& command, DWORD timeout_ms) {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-    if (pi.hThread) CloseHandle(pi.hThread);
-    if (pi.hProcess) CloseHandle(pi.hProcess);
+    const KernelHandle thread(pi.hThread), process(pi.hProcess);
     bool ended = false;
     PumpUntil([&] { return ended = GetFileAttributesA(status_windows.c_str()) != INVALID_FILE_ATTRIBUTES; },
               timeout_ms);
