@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 #include "PanelProcess.h"
 #include "PeerWindow.h"
@@ -63,55 +65,121 @@ bool DropInto(HWND list, const std::vector<std::string>& names) {
     return PostMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
 }
 
-TEST(DropScenario, DroppedFilesAreCopiedIntoTheRingFolderAndNothingThereIsOverwritten) {
-    if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+// The panel in a program folder of its own, its ring page open by the
+// keypad, so that its file list takes drops.
+class DropScenario : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+        CopyFileA(ProgramPath("DorvaneUI.exe").c_str(), (program.Path() + "\\DorvaneUI.exe").c_str(), FALSE);
+        program.Folder("ring");
+        program.File("ring\\ring_in.wav", "the user's own tone");
+        config.phone_present = true;
+    }
+    void OpenRingPage() {
+        service = std::make_unique<phonesim::PhoneService>(config);
+        ASSERT_TRUE(service->Start());
+        panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, program.Path());
+        form = WaitForPanelForm();
+        ASSERT_NE(form, nullptr);
+        list = FileList(form);
+        ASSERT_NE(list, nullptr);
+        EXPECT_FALSE(Accepts());
+
+        // The page key opens the window, then turns to the ring page.
+        auto page_key = [&] {
+            service->KeyDown(36);
+            service->KeyUp();
+        };
+        // Keys reach only a panel the service knows.
+        ASSERT_TRUE(PumpUntil([&] { return service->WaitForPanel(std::chrono::milliseconds(0)); }, 8000));
+        page_key();
+        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) != FALSE; }, 5000));
+        page_key();
+        ASSERT_TRUE(PumpUntil([&] { return Accepts(); }, 5000));
+        Collect(form, PROGRESS_CLASSA, bars);
+        ASSERT_EQ(bars.size(), 1u);
+    }
+    bool Accepts() const { return (GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
+    // Drops the names and waits for the progress bar to stand full at their count.
+    bool Drop(const std::vector<std::string>& dropped) {
+        auto full = [&] {
+            const LRESULT top = SendMessageA(bars[0], PBM_GETRANGE, FALSE, 0);
+            return top == static_cast<LRESULT>(dropped.size()) && SendMessageA(bars[0], PBM_GETPOS, 0, 0) == top;
+        };
+        return DropInto(list, dropped) && PumpUntil(full, 5000);
+    }
+    std::string Ring(const std::string& name) const { return FileContents(program.Path() + "\\ring\\" + name); }
+
     TempFolder program, incoming;
-    CopyFileA(ProgramPath("DorvaneUI.exe").c_str(), (program.Path() + "\\DorvaneUI.exe").c_str(), FALSE);
-    program.Folder("ring");
-    program.File("ring\\ring_in.wav", "the user's own tone");
+    phonesim::ServiceConfig config;
+    std::unique_ptr<phonesim::PhoneService> service;  // outlives the panel
+    std::unique_ptr<PanelProcess> panel;
+    HWND form = nullptr, list = nullptr;
+    std::vector<HWND> bars;
+};
+
+TEST_F(DropScenario, DroppedFilesAreCopiedIntoTheRingFolderAndNothingThereIsOverwritten) {
     const std::vector<std::string> dropped = {incoming.File("bell.wav", "bell"), incoming.File("ring_in.wav", "other"),
                                               incoming.File("notes.txt", "notes"), incoming.Folder("sounds.wav")};
-
-    phonesim::ServiceConfig config;
-    config.phone_present = true;
-    phonesim::PhoneService service(config);
-    ASSERT_TRUE(service.Start());
-    PanelProcess panel({}, program.Path());
-    HWND form = WaitForPanelForm();
-    ASSERT_NE(form, nullptr);
-    HWND list = FileList(form);
-    ASSERT_NE(list, nullptr);
-    auto accepts = [&] { return (GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; };
-    EXPECT_FALSE(accepts());
-
-    // The page key opens the window, then turns to the ring page.
-    auto page_key = [&] {
-        service.KeyDown(36);
-        service.KeyUp();
-    };
-    // Keys reach only a panel the service knows.
-    ASSERT_TRUE(PumpUntil([&] { return service.WaitForPanel(std::chrono::milliseconds(0)); }, 8000));
-    page_key();
-    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) != FALSE; }, 5000));
-    page_key();
-    ASSERT_TRUE(PumpUntil(accepts, 5000));
-
-    std::vector<HWND> bars;
-    Collect(form, PROGRESS_CLASSA, bars);
-    ASSERT_EQ(bars.size(), 1u);
-    auto full = [&] {
-        const LRESULT top = SendMessageA(bars[0], PBM_GETRANGE, FALSE, 0);
-        return top == static_cast<LRESULT>(dropped.size()) && SendMessageA(bars[0], PBM_GETPOS, 0, 0) == top;
-    };
-    ASSERT_TRUE(DropInto(list, dropped));
-    EXPECT_TRUE(PumpUntil(full, 5000));
+    OpenRingPage();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(Drop(dropped));
     EXPECT_EQ(FileContents(program.Path() + "\\ring\\bell.wav"), "bell");
     EXPECT_EQ(FileContents(program.Path() + "\\ring\\ring_in.wav"), "the user's own tone");
     EXPECT_EQ(FileContents(program.Path() + "\\ring\\notes.txt"), "notes");  // copied, though not listed
     EXPECT_EQ(GetFileAttributesA((program.Path() + "\\ring\\sounds.wav").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"bell.wav", L"mute.wav", L"ring_in.wav"}));
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
-    EXPECT_TRUE(panel.Running());
+    EXPECT_TRUE(panel->Running());
+}
+
+TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIsCopied) {
+    // Dropped names are fetched into 259 characters and a 0: a name of 258
+    // fits, a longer one is cut there. A folder of its own makes the lengths.
+    const std::string base = incoming.Path() + "\\";
+    const std::string folder = base + std::string(150 - base.size(), 'd');
+    CreateDirectoryA(folder.c_str(), nullptr);
+    auto named = [&](size_t length, char letter) {
+        const std::string path = folder + "\\" + std::string(length - folder.size() - 1 - 4, letter) + ".wav";
+        return path;
+    };
+    // Past MAX_PATH only the W calls with the "\\\\?\\" prefix reach a file.
+    auto wide = [](const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); };
+    auto make = [&](const std::string& path, const std::string& bytes) {
+        KernelHandle file(CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        if (file) WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        return static_cast<bool>(file);
+    };
+    auto leaf = [](const std::string& path) { return path.substr(path.rfind('\\') + 1); };
+    const std::string fits = named(258, 'a'), one_over = named(259, 'b'), two_over = named(260, 'c');
+    // Cut to 258, this one names an existing file: that one is copied.
+    const std::string cut_exists = named(258, 'e');
+    const std::string longer = cut_exists + std::string(40, 'x');
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {fits, "fits"}, {one_over, "one over"}, {two_over, "two over"}, {cut_exists, "the cut name"}, {longer, "longer"}};
+    for (const auto& [path, bytes] : files)
+        ASSERT_TRUE(make(path, bytes)) << path.size();
+
+    OpenRingPage();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_TRUE(Drop({fits, one_over, two_over, longer}));
+    const struct {
+        const char* name;
+        std::string file, bytes;
+    } cases[] = {
+        {"258 characters: copied", leaf(fits), "fits"},
+        {"259: cut, skipped", leaf(one_over), "<none>"},
+        {"260: cut, skipped", leaf(two_over), "<none>"},
+        {"longer, cut to an existing name: that one", leaf(cut_exists), "the cut name"},
+        {"longer, under its own name: not copied", leaf(longer), "<none>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Ring(c.file), c.bytes) << c.name;
+    EXPECT_TRUE(panel->Running());
+    EXPECT_TRUE(SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 3000, nullptr));
+    // The folder's own removal stops at paths this long.
+    for (const auto& [path, bytes] : files) DeleteFileW(wide(path).c_str());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "PanelProcess.h"
 #include "PeerWindow.h"
 #include "SinkRecorder.h"
+#include "Surroundings.h"
 #include "TempFolder.h"
 #include "ToneFile.h"
 #include "link/LinkProtocol.h"
@@ -291,6 +292,46 @@ TEST_F(RingScenario, PlayPlaysTheHighlightedToneAndMakesItTheRingTone) {
     preview();
     EXPECT_EQ(FileContents(folder->Path() + "\\ring.vob"), ring + "\\slow.wav\r\n");
     EXPECT_EQ(RingToneCommands(), (std::vector<std::string>{silent, silent}));
+}
+
+// The phone's sound device is unplugged (its sink unloaded) while the
+// panel plays the ring tone on it, and plugged in again afterwards.
+class PhoneSinkUnplugged {
+public:
+    PhoneSinkUnplugged()
+        : ok_(RunLinux("pactl unload-module $(pactl list short modules | grep 'sink_name=" + std::string(kPhoneSink) +
+                       " ' | cut -f1)")) {}
+    ~PhoneSinkUnplugged() {
+        RunLinux("pactl list short sinks | grep -q '\\s" + std::string(kPhoneSink) +
+                 "\\s' || pactl load-module module-null-sink sink_name=" + kPhoneSink +
+                 " 'sink_properties=device.description=\"USB\\ Audio\\ Device\"' >/dev/null");
+    }
+    PhoneSinkUnplugged(const PhoneSinkUnplugged&) = delete;
+    PhoneSinkUnplugged& operator=(const PhoneSinkUnplugged&) = delete;
+    bool Ok() const { return ok_; }
+
+private:
+    bool ok_;
+};
+
+TEST_F(RingScenario, APhoneUnpluggedWhileItRingsLeavesThePanelWorking) {
+    ASSERT_TRUE(Start({ProgramPath("DorvaneUI.exe")}));
+    ASSERT_TRUE(RingIn().has_value());
+    {
+        PhoneSinkUnplugged unplugged;
+        ASSERT_TRUE(unplugged.Ok());
+        // The ring goes on through the notify timer's ticks, whatever the
+        // player makes of its lost device.
+        PumpUntil([] { return false; }, 2500);
+        EXPECT_TRUE(Answers(form));
+        EXPECT_TRUE(panel->Running());
+        // The call ends: the tone is stopped and the player idle again.
+        service->SetCallState(0);
+        service->SendStatusNow();
+        EXPECT_TRUE(PumpUntil([&] { return !Playing(); }, 3000));
+        EXPECT_TRUE(Answers(form));
+    }
+    EXPECT_TRUE(panel->Running());
 }
 
 }  // namespace
