@@ -34,6 +34,7 @@
 #include "BenchSupport.h"
 #include "DefaultSink.h"
 #include "PeerWindow.h"
+#include "SimWinmm.h"
 #include "SinkRecorder.h"
 #include "TempFolder.h"
 #include "app/Application.h"
@@ -129,13 +130,32 @@ int main() {
     app.ShowErrorBox = [&](const std::string& text, const std::string&) { error = text; };
     SystemInfo system;
     system.ProgramFolder = program.Path() + "\\";
+    // The phone's mixer as the link benchmark has it: found at the first
+    // update, so each update takes the common path and the speaker raise does
+    // its work. (Wine's own mixers never show a phone: every update would
+    // search them again, which is not how a call rings on a user's machine.)
+    test::SimWinmm phone;
+    const int m = phone.AddMixer("USB Audio Device");
+    phone.AddDestination(m, "Speaker", 2);
+    phone.AddDestination(m, "Recording Control", 1);
+    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, 0, {30000, 30000});
+    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
+    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERCONTROL_CONTROLF_UNIFORM, {8000});
+    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
+    phone.AddWaveOut("USB Audio Device", m);
+    phone.AddWaveIn("USB Audio Device", m);
     testing::PeerWindow service;  // outlives the panel: it gets the detach notice
-    TForm1 form(app, system, {});
+    TForm1 form(app, system, {}, test::SimWinmm::Table());
     auto discovered = service.Send(form.Handle(), RegisterWindowMessageA(kDiscoverMessageName),
                                    reinterpret_cast<WPARAM>(service.Handle()), 0);
     testing::PumpFor(discovered);
     if (form.CurrentRingTone != tone) {
         std::printf("ring: the panel did not take the default tone\n");
+        return 1;
+    }
+    SendStatus(service, form.Handle(), 0);
+    if (!form.suiGroupBoxVol->Enabled()) {
+        std::printf("ring: the simulated phone was not found\n");
         return 1;
     }
 
