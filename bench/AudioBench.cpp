@@ -236,6 +236,6 @@ int main() {
         std::printf("audio: the phone was lost during the run\n");
         return 1;
     }
-    bench::Report("audio", result);
+    bench::Report("audio", result, 0);
     return 0;
 }

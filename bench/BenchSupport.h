@@ -100,6 +100,28 @@ inline void Report(const char* name, const Comparison& c) {
     std::fflush(stdout);
 }
 
+// The machine-readable row of a figure that scripts/run-bench gathers into
+// the closing table: "TABLE|name|figure|baseline|ratio|goal". The goal is
+// the highest ratio the figure may have; 0 prints "-" (a figure shown for
+// comparison, without a goal).
+inline void TableRowText(const char* name, const std::string& figure, const std::string& baseline, double ratio,
+                         double goal) {
+    char goal_text[16] = "-";
+    if (goal > 0) std::snprintf(goal_text, sizeof goal_text, "%.2f", goal);
+    std::printf("TABLE|%s|%s|%s|%.2f|%s\n", name, figure.c_str(), baseline.c_str(), ratio, goal_text);
+    std::fflush(stdout);
+}
+inline void TableRow(const char* name, double seconds, double baselineSeconds, double goal) {
+    TableRowText(name, FormatDuration(seconds), FormatDuration(baselineSeconds),
+                 baselineSeconds > 0 ? seconds / baselineSeconds : 0, goal);
+}
+
+// The one line a benchmark prints for each comparison, and its table row.
+inline void Report(const char* name, const Comparison& c, double goal) {
+    Report(name, c);
+    TableRow(name, c.seconds, c.baselineSeconds, goal);
+}
+
 // Keeps the compiler from dropping work whose result is otherwise unused.
 inline void Consume(std::uint64_t value) {
     static volatile std::uint64_t sink;

@@ -50,6 +50,6 @@ int main() {
             float sum = lib.zelGetVolume(0, 0, &valid) + lib.zelGetVolume(0, 1, &valid) + lib.zelGetVolume(1, 0, &valid);
             bench::Consume(static_cast<std::uint64_t>(sum + lo + hi) + lib.zelGetMute(0) + lib.zelGetMute(1));
         });
-    bench::Report("endpoint", c);
+    bench::Report("endpoint", c, 0);
     return 0;
 }

@@ -76,6 +76,6 @@ int main() {
         std::printf("i18n: nothing converted (code pages missing?)\n");
         return 1;
     }
-    bench::Report("i18n", result);
+    bench::Report("i18n", result, 0);
     return 0;
 }

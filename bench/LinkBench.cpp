@@ -109,7 +109,7 @@ int main() {
         const bench::Comparison c = bench::Compare(
             [&](std::int64_t) { failures += !SendStatus(panel); },
             [&](std::int64_t) { failures += !SendStatus(bareWindow); });
-        if (failures == 0) bench::Report("link", c);
+        if (failures == 0) bench::Report("link", c, 0);
         return LRESULT(0);
     });
     // The panel's thread answers the sends meanwhile, as its message loop does.
@@ -128,7 +128,7 @@ int main() {
         std::printf("link-local: %d status updates were not answered\n", failures.load());
         return 1;
     }
-    bench::Report("link-local", local);
+    bench::Report("link-local", local, 0);
 
     if (!error.empty()) {
         std::printf("link: the panel reported an error: %s\n", error.c_str());

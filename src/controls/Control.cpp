@@ -207,9 +207,9 @@ void TControl::SetFont(HFONT font) {
 }
 
 bool TControl::SetFont(const FontDesc& desc) {
-    GdiObject font = CreateFontFor(desc);
+    SharedFont font = ShareFontFor(desc);
     if (!font) return false;
-    HFONT handle = static_cast<HFONT>(font.get());
+    HFONT handle = static_cast<HFONT>(font->get());
     const UINT old_code_page = CodePageOfFont(font_);
     font_ = handle;
     if (Handle()) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);

@@ -116,7 +116,7 @@ private:
     WNDPROC original_ = nullptr;
     std::string caption_;
     HFONT font_ = nullptr;
-    GdiObject own_font_object_;
+    SharedFont own_font_object_;
     bool own_font_ = false;
     intptr_t tag_ = 0;
 };

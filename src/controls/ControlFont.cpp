@@ -1,5 +1,8 @@
 #include "ControlFont.h"
 #include <cstring>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 namespace dorvane {
 
@@ -21,6 +24,29 @@ GdiObject CreateFontFor(const FontDesc& desc) {
     lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     lstrcpynA(lf.lfFaceName, desc.face.c_str(), LF_FACESIZE);
     return GdiObject(CreateFontIndirectA(&lf));
+}
+
+SharedFont ShareFontFor(const FontDesc& desc) {
+    // A handful of descriptions at most (the form's, a language's, bold and
+    // underlined ones), so a list does.
+    static std::mutex mutex;
+    static std::vector<std::pair<FontDesc, std::weak_ptr<const GdiObject>>> fonts;
+    const std::lock_guard<std::mutex> lock(mutex);
+    for (auto it = fonts.begin(); it != fonts.end();) {
+        if (it->second.expired()) {
+            it = fonts.erase(it);
+        } else if (it->first == desc) {
+            if (SharedFont font = it->second.lock()) return font;
+            ++it;
+        } else {
+            ++it;
+        }
+    }
+    GdiObject created = CreateFontFor(desc);
+    if (!created) return {};
+    auto font = std::make_shared<const GdiObject>(std::move(created));
+    fonts.emplace_back(desc, font);
+    return font;
 }
 
 FontDesc DescribeFont(HFONT font) {

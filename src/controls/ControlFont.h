@@ -2,6 +2,7 @@
 // one the control made from a face, a height and a character set and owns.
 #pragma once
 #include <windows.h>
+#include <memory>
 #include <string>
 #include "Handles.h"
 // Captions are converted with WidenText/NarrowText in the font's code page.
@@ -24,6 +25,13 @@ int FontHeightForPoints(int points);
 
 // A new font as described; empty when the system refuses it.
 GdiObject CreateFontFor(const FontDesc& desc);
+
+// A font object shared by every control that shows the same description:
+// a window of controls in one face holds one font, not one per control (and
+// another per language applied). It is deleted when its last holder lets go.
+using SharedFont = std::shared_ptr<const GdiObject>;
+// Empty when the system refuses the font.
+SharedFont ShareFontFor(const FontDesc& desc);
 
 // What a font handle describes (face, height, charset, weight, underline).
 FontDesc DescribeFont(HFONT font);

@@ -23,9 +23,9 @@ void TsuiURLLabel::UpdateShownFont() {
     }
     FontDesc desc = DescribeFont(Font());
     desc.underline = true;
-    GdiObject font = CreateFontFor(desc);
+    SharedFont font = ShareFontFor(desc);
     if (!font) return;
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), TRUE);
     underlined_ = std::move(font);
 }
 

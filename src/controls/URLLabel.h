@@ -39,7 +39,7 @@ private:
     std::string url_;
     COLORREF hot_color_ = RGB(128, 0, 128);
     bool hot_ = false;
-    GdiObject underlined_;
+    SharedFont underlined_;
 };
 
 }  // namespace dorvane

@@ -63,10 +63,11 @@ TEST(Font, ChildrenStartWithACopyOfTheContainersFont) {
     group.SetFont(FontDesc{"Courier New", -15, ANSI_CHARSET});
     TsuiButton inside(group.Handle(), "inside", 10, 20, 80, 24);
     EXPECT_EQ(Shown(inside).face, "Courier New");
-    EXPECT_NE(inside.Font(), group.Font());
     group.SetFont(FontDesc{"Tahoma", -11, ANSI_CHARSET});
-    // The container's old font is gone; the child's copy still draws.
+    // The container has let go of its old font; the child's still draws.
     EXPECT_EQ(Shown(inside).face, "Courier New");
+    LOGFONTA lf{};
+    EXPECT_EQ(GetObjectA(inside.Font(), sizeof(lf), &lf), static_cast<int>(sizeof(lf)));
 }
 
 }  // namespace
