@@ -57,6 +57,7 @@ SoakResult RunSoak(long count, long warmup) {
     result.status_updates = day.StatusUpdates();
     result.key_reports = day.KeyReports();
     result.answers = day.Answers();
+    result.commands = static_cast<long>(service.ReceivedCommands().size());
     result.ran = panel.Running();
     if (!result.ran) result.failure = "the panel ended during the run";
     return result;
@@ -72,9 +73,10 @@ std::string Report(const SoakResult& r) {
     char line[512];
     std::string text;
     std::snprintf(line, sizeof line,
-                  "soak: %ld messages (%ld status updates, %ld key reports, %ld Skype answers) in %.0f s\n",
+                  "soak: %ld messages (%ld status updates, %ld key reports, %ld Skype answers) in %.0f s; "
+                  "the panel sent %ld Skype commands\n",
                   r.status_updates + r.key_reports + r.answers, r.status_updates, r.key_reports, r.answers,
-                  r.seconds);
+                  r.seconds, r.commands);
     text += line;
     std::snprintf(line, sizeof line, "soak: GDI objects from the %s, USER objects as %s, private bytes from %s\n",
                   r.end.gdi_source.c_str(), r.end.user_source.c_str(), r.end.private_source.c_str());

@@ -11,6 +11,9 @@ struct SoakResult {
     bool ran = false;  // false: see failure
     std::string failure;
     long status_updates = 0, key_reports = 0, answers = 0;
+    // Commands the panel sent to Skype through the service meanwhile: the
+    // traffic reached the panel's work, not only its queue.
+    long commands = 0;
     double seconds = 0;
     Footprint after_startup, start, end;
 };
