@@ -56,12 +56,13 @@ DayTraffic::DayTraffic(phonesim::PhoneService& service, HWND form, uint32_t seed
 bool DayTraffic::Run(long count) {
     const long until = Sent() + count;
     while (Sent() < until) {
-        // Mostly the phone just reporting, the keypad and Skype often,
-        // calls and plugging now and then.
+        // Mostly the phone just reporting, Skype often, a visit to the
+        // volume page (some fifty key reports) now and then, calls and
+        // plugging too.
         const int pick = Between(0, 199);
         bool ok;
-        if (pick < 80) ok = Quiet();
-        else if (pick < 135) ok = SkypeAnswers();
+        if (pick < 99) ok = Quiet();
+        else if (pick < 154) ok = SkypeAnswers();
         else if (pick < 160) ok = VisitVolumePage();
         else if (pick < 175) ok = Call();
         else if (pick < 185) ok = Unplug();
