@@ -22,7 +22,21 @@ constexpr size_t kGdiEntrySize = 24;
 constexpr size_t kGdiEntryType = 14;
 constexpr size_t kGdiSlots = 16384;
 
-std::optional<long> GdiFromHandleTable(HANDLE process) {
+const char* KindName(unsigned type) {
+    switch (type) {
+        case 0x01: return "dc";
+        case 0x04: return "region";
+        case 0x05: return "bitmap";
+        case 0x08: return "palette";
+        case 0x0a: return "font";
+        case 0x10: return "brush";
+        case 0x30: return "pen";
+        case 0x50: return "extpen";
+        default: return nullptr;
+    }
+}
+
+std::optional<long> GdiFromHandleTable(HANDLE process, std::string& kinds) {
     PROCESS_BASIC_INFORMATION basic{};
     ULONG length = 0;
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &length) != 0)
@@ -38,8 +52,19 @@ std::optional<long> GdiFromHandleTable(HANDLE process) {
     if (!ReadProcessMemory(process, table, entries.data(), entries.size(), &read) || read != entries.size())
         return std::nullopt;
     long used = 0;
-    for (size_t slot = 0; slot < kGdiSlots; ++slot)
-        if (entries[slot * kGdiEntrySize + kGdiEntryType] != 0) ++used;
+    long by_type[256] = {};
+    for (size_t slot = 0; slot < kGdiSlots; ++slot) {
+        const unsigned char type = entries[slot * kGdiEntrySize + kGdiEntryType];
+        if (type == 0) continue;
+        ++used;
+        ++by_type[type];
+    }
+    for (unsigned type = 1; type < 256; ++type) {
+        if (!by_type[type]) continue;
+        if (!kinds.empty()) kinds += ", ";
+        const char* name = KindName(type);
+        kinds += (name ? std::string(name) : "type " + std::to_string(type)) + " " + std::to_string(by_type[type]);
+    }
     return used;
 }
 
@@ -98,7 +123,7 @@ std::optional<Footprint> MeasureFootprint(DWORD process_id) {
     if (const DWORD gdi = GetGuiResources(process.get(), GR_GDIOBJECTS)) {
         f.gdi_objects = static_cast<long>(gdi);
         f.gdi_source = "GetGuiResources";
-    } else if (const auto counted = GdiFromHandleTable(process.get())) {
+    } else if (const auto counted = GdiFromHandleTable(process.get(), f.gdi_kinds)) {
         f.gdi_objects = *counted;
         f.gdi_source = "GDI handle table";
     } else {

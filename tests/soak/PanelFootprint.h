@@ -10,6 +10,9 @@ namespace dorvane::testing {
 
 struct Footprint {
     long gdi_objects = 0;
+    // The GDI objects by kind as the handle table names them ("brush 12,
+    // font 30, ..."), to tell which kind grows; empty without the table.
+    std::string gdi_kinds;
     long user_objects = 0;
     size_t private_bytes = 0;
     // The process's committed private regions, walked with VirtualQueryEx:

@@ -87,6 +87,7 @@ std::string Report(const SoakResult& r) {
         std::snprintf(line, sizeof line, "soak: %s  gdi %6ld  user %5ld  private %12zu  committed private %12zu\n",
                       name, f->gdi_objects, f->user_objects, f->private_bytes, f->committed_private);
         text += line;
+        if (!f->gdi_kinds.empty()) text += "soak:                 (" + f->gdi_kinds + ")\n";
     }
     auto verdict = [](double a, double b) { return Flat(a, b) ? "flat" : "NOT FLAT"; };
     auto change = [](double a, double b) { return a ? (b - a) * 100.0 / a : 0.0; };
