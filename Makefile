@@ -1,11 +1,8 @@
 # make run   - install what is missing, build, run the panel with the phone simulator
 # make test  - install what is missing, build both architectures, run every test
 # make build - build only;  make bench - the benchmarks;  make dist - installers and zips
-<<<<<<< HEAD
 # make fuzz  - fuzz each pure parser for FUZZ_SECONDS (default 60)
-=======
 # make soak  - the leak check: SOAK_COUNT messages (100000) to the running panel
->>>>>>> soak
 
 OUT      := $(CURDIR)/out
 JOBS     ?= $(shell nproc)
@@ -19,11 +16,7 @@ NATIVE32 := $(OUT)/build-native32
 FUZZ     := $(OUT)/build-fuzz
 FUZZ_SECONDS ?= 60
 
-<<<<<<< HEAD
-.PHONY: all build build64 build32 native fuzz-build fuzz bootstrap test run bench dist clean
-=======
-.PHONY: all build build64 build32 native bootstrap test run bench dist soak clean
->>>>>>> soak
+.PHONY: all build build64 build32 native fuzz-build fuzz bootstrap test run bench dist soak clean
 
 all: build
 
