@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <future>
 #include <string>
+#include "BenchPhone.h"
 #include "BenchSupport.h"
 #include "PeerWindow.h"
 #include "SimWinmm.h"
@@ -72,15 +73,7 @@ int main() {
     // An error box would wait for a click that never comes.
     app.ShowErrorBox = [&](const std::string& text, const std::string&) { error = text; };
     test::SimWinmm phone;
-    const int m = phone.AddMixer("USB Audio Device");
-    phone.AddDestination(m, "Speaker", 2);
-    phone.AddDestination(m, "Recording Control", 1);
-    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, 0, {30000, 30000});
-    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
-    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERCONTROL_CONTROLF_UNIFORM, {8000});
-    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
-    phone.AddWaveOut("USB Audio Device", m);
-    phone.AddWaveIn("USB Audio Device", m);
+    bench::AddSimulatedPhone(phone);
     testing::PeerWindow service;  // outlives the panel: it gets the detach notice
     TForm1 form(app, SystemInfo{}, {}, test::SimWinmm::Table());
     form.FormCreate();

@@ -31,6 +31,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "BenchPhone.h"
 #include "BenchSupport.h"
 #include "DefaultSink.h"
 #include "PeerWindow.h"
@@ -135,15 +136,7 @@ int main() {
     // its work. (Wine's own mixers never show a phone: every update would
     // search them again, which is not how a call rings on a user's machine.)
     test::SimWinmm phone;
-    const int m = phone.AddMixer("USB Audio Device");
-    phone.AddDestination(m, "Speaker", 2);
-    phone.AddDestination(m, "Recording Control", 1);
-    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, 0, {30000, 30000});
-    phone.AddControl(m, 0, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
-    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_VOLUME, MIXERCONTROL_CONTROLF_UNIFORM, {8000});
-    phone.AddControl(m, 1, -1, MIXERCONTROL_CONTROLTYPE_MUTE, MIXERCONTROL_CONTROLF_UNIFORM, {0});
-    phone.AddWaveOut("USB Audio Device", m);
-    phone.AddWaveIn("USB Audio Device", m);
+    bench::AddSimulatedPhone(phone);
     testing::PeerWindow service;  // outlives the panel: it gets the detach notice
     TForm1 form(app, system, {}, test::SimWinmm::Table());
     auto discovered = service.Send(form.Handle(), RegisterWindowMessageA(kDiscoverMessageName),

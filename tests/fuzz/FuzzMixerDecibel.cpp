@@ -12,16 +12,6 @@
 #include "audio/MixerDecibel.h"
 
 namespace {
-template <typename T>
-T Take(const std::uint8_t*& data, std::size_t& size) {
-    T value{};
-    const std::size_t n = size < sizeof value ? size : sizeof value;
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-}
-
 constexpr int kTop = 65535;
 }  // namespace
 

@@ -6,18 +6,6 @@
 #include "FuzzCheck.h"
 #include "settings/RingToneBits.h"
 
-namespace {
-template <typename T>
-T Take(const std::uint8_t*& data, std::size_t& size) {
-    T value{};
-    const std::size_t n = size < sizeof value ? size : sizeof value;
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto flags = Take<std::uint8_t>(data, size);
     const auto raw = Take<std::int32_t>(data, size);
