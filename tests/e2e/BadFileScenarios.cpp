@@ -23,26 +23,6 @@ namespace {
 using dorvane::test::FileContents;
 using dorvane::test::TempFolder;
 
-std::string TextOf(HWND window) {
-    std::string text(4096, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// The texts of the main window's child windows, with how often each shows.
-std::map<std::string, int> ChildTexts(HWND form) {
-    std::map<std::string, int> texts;
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM lp) {
-            std::string text = TextOf(child);
-            if (!text.empty()) ++(*reinterpret_cast<std::map<std::string, int>*>(lp))[text];
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
-
 bool Shows(HWND form, const std::string& text) { return ChildTexts(form).count(text) != 0; }
 
 // Bytes of every value, as a file a user's tool could leave behind.

@@ -32,21 +32,6 @@ std::wstring WideTextOf(HWND window) {
     return text;
 }
 
-// The texts of the main window's child windows, by text.
-std::map<std::string, int> ChildTexts(HWND form) {
-    std::map<std::string, int> texts;
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM lp) {
-            auto* found = reinterpret_cast<std::map<std::string, int>*>(lp);
-            std::string text = TextOf(child);
-            if (!text.empty()) ++(*found)[text];
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
-
 class LanguageScenario : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -98,4 +98,18 @@ std::wstring ItemText(HWND control, UINT length_message, UINT text_message, int 
     return text;
 }
 
+std::map<std::string, int> ChildTexts(HWND parent) {
+    std::map<std::string, int> texts;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM lp) {
+            std::string text(4096, '\0');
+            text.resize(static_cast<size_t>(GetWindowTextA(child, text.data(), static_cast<int>(text.size()))));
+            if (!text.empty()) ++(*reinterpret_cast<std::map<std::string, int>*>(lp))[text];
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
 }  // namespace dorvane::testing

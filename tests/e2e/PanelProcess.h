@@ -1,6 +1,7 @@
 // Starts DorvaneUI.exe as its own process and finds its windows.
 #pragma once
 #include <windows.h>
+#include <map>
 #include <string>
 #include <vector>
 #include "controls/Handles.h"
@@ -47,6 +48,9 @@ std::vector<HWND> Descendants(HWND parent, const char* window_class);
 void Collect(HWND parent, const char* window_class, std::vector<HWND>& found);
 // The first window of that class and caption below `parent`, nullptr if none.
 HWND FindControl(HWND parent, const char* window_class, const std::string& caption);
+// The texts of a window's child windows (at any depth), each with how often
+// it shows; a window without text is left out.
+std::map<std::string, int> ChildTexts(HWND parent);
 // The text of a list's or a combo box's entry (LB_GETTEXTLEN and LB_GETTEXT,
 // or the CB_ pair), through the W messages: across processes Wine answers
 // the A ones in UTF-16.
