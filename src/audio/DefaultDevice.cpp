@@ -21,7 +21,9 @@ void TForm1::RefreshSysDefaultButton() {
 }
 
 void TForm1::AudioMixerUsbSysDefaultSuccess(TAudioMixer&, int outDev, int /*inDev*/) {
-    if (outDev < 0) {
+    // An index past our list (a device came or went since the answer was
+    // asked for) names nothing we know.
+    if (outDev < 0 || outDev >= AudioMixerUsb.WaveOutDevNum()) {
         AudioMixerUsbSysDefaultFail(AudioMixerUsb);
         return;
     }

@@ -86,11 +86,17 @@ bool TForm1::ShowLineVolume(int device, int source, TsuiTrackBar& bar, TsuiCheck
 }
 
 bool TForm1::SpeakerLinesDiffer() {
+    // On the endpoint path both reads address the one endpoint: a difference
+    // there is only a change made elsewhere between the reads, and copying
+    // the older reading over it would undo that change.
+    if (AudioMixerUsb.EndpointMode()) return false;
     const LineReading destination = ReadLine(AudioMixerUsb, kSpeaker, kDestination);
     const LineReading source = ReadLine(AudioMixerUsb, kSpeaker, kFirstSource);
     for (const LineReading* r : {&destination, &source})
         if (!r->read || r->levelMissing || r->muteMissing) return false;
-    return destination.level != source.level || destination.level2 != source.level2 ||
+    // A mono line has no second channel to differ in.
+    const bool bothStereo = destination.level2 != -1 && source.level2 != -1;
+    return destination.level != source.level || (bothStereo && destination.level2 != source.level2) ||
            destination.mute != source.mute;
 }
 
@@ -167,8 +173,17 @@ void TForm1::RaiseSpeakerForTone() {
 void TForm1::RestoreSpeakerAfterTone() {
     if (!SpeakerRemembered) return;
     SpeakerRemembered = false;
-    suiTrackBarVolOut->SetPosition(RememberedSpeakerPosition);
-    suiCheckBoxVolOut->SetChecked(RememberedSpeakerMute);
+    GuardedSetBar(*suiTrackBarVolOut, RememberedSpeakerPosition, -1, -1, -1);
+    GuardedSetBox(*suiCheckBoxVolOut, RememberedSpeakerMute ? 1 : 0, -1);
+    // Written whatever the controls show: a change handler writes only what
+    // really changes, and only while the mixer is active. A device change
+    // closes the phone's mixer before the tone ends; the phone, if it is
+    // still there, is found again so that it does not stay at full level.
+    if (!AudioMixerUsb.Active()) {
+        std::string out, in;
+        if ((StatusWord & kDeviceBit) == 0 || !AudioMixerUsb.ActiveMixer("USB", "USB", out, in, true)) return;
+    }
+    AudioMixerUsb.SetVolume(kSpeaker, kDestination, RememberedSpeakerPosition, -1, RememberedSpeakerMute ? 1 : 0);
 }
 
 namespace {

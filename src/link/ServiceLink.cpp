@@ -93,6 +93,11 @@ std::optional<LRESULT> TForm1::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
         return HandledThenReply([&] { HandleInstanceRequest(msg, wp, lp); });
     }
     if (msg == WM_SETTINGCHANGE) {
+        // The language's refill asks Skype for its devices again; while the
+        // sender waits, the guarded send would skip those queries and the
+        // lists would stay at their first entry. Its parameters are not
+        // read, and the default handling's answer is 0 as well.
+        ReplyMessage(0);
         ChooseLanguage();
         ApplyLanguage(CurrentCharset());
         return std::nullopt;
@@ -115,10 +120,12 @@ std::optional<LRESULT> TForm1::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TForm1::TimerDrvCheckTimer() {
     ServiceWnd = nullptr;
+    // Ringing ends first, while the phone's mixer is still open, so that the
+    // speaker's setting from before the tone can be written back to it.
+    if (Ringing) EndRinging();
     UpdateVolumeGroup(false);
     UpdateSkypeGroup(false);
     TimerDrvCheck.Stop();
-    if (Ringing) EndRinging();
     SetTrayImage(0);
     if (SearchMode) ItemExitClick();
 }

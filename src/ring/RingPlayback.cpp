@@ -32,10 +32,9 @@ void TForm1::PlayTone(const std::string& path) {
 
 void TForm1::StopTone() {
     TimerMediaPlayerNotify.Stop();
-    if (MediaPlayerTest->ButtonEnabled(TMediaPlayer::Button::Stop)) {
-        MediaPlayerTest->Stop();
-        RestoreSpeakerAfterTone();
-    }
+    if (MediaPlayerTest->ButtonEnabled(TMediaPlayer::Button::Stop)) MediaPlayerTest->Stop();
+    // Whatever the buttons show, a remembered speaker setting goes back.
+    RestoreSpeakerAfterTone();
     MediaPlayerTest->Close();
     MediaPlayerTest->SetFileName("");
     MediaPlayerTest->SetEnabledButtons(AudioMixerUsb.WaveOutDevNum() > 0, false);

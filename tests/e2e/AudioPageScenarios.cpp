@@ -58,6 +58,18 @@ struct VolumeGroup {
     static bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 
+// Skype's output and input lists, from the top: the two combo boxes that
+// share their group (the ring page's drive list is alone).
+std::vector<HWND> SkypeLists(HWND form) {
+    std::vector<HWND> combos, lists;
+    Collect(form, "ComboBox", combos);
+    for (HWND c : combos)
+        if (std::count_if(combos.begin(), combos.end(), [&](HWND o) { return GetParent(o) == GetParent(c); }) == 2)
+            lists.push_back(c);
+    std::sort(lists.begin(), lists.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
+    return lists;
+}
+
 // A fresh set of simulated endpoints; then the phone service simulator and
 // the panel beside the simulated library.
 class AudioPageScenario : public ::testing::Test {
@@ -214,13 +226,7 @@ TEST_F(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
     config.output_device = "";
     config.input_device = "";
     ASSERT_TRUE(Start());
-    // Skype's two lists share their group; the ring page's drive list is alone.
-    std::vector<HWND> combos, lists;
-    Collect(form, "ComboBox", combos);
-    for (HWND c : combos)
-        if (std::count_if(combos.begin(), combos.end(), [&](HWND o) { return GetParent(o) == GetParent(c); }) == 2)
-            lists.push_back(c);
-    std::sort(lists.begin(), lists.end(), [](HWND a, HWND b) { return TopOf(a) < TopOf(b); });
+    const std::vector<HWND> lists = SkypeLists(form);
     ASSERT_EQ(lists.size(), 2u);
     const HWND out = lists[0], in = lists[1];
 
@@ -270,6 +276,24 @@ TEST_F(AudioPageScenario, SkypeIsSwitchedToThePhoneAndFollowsTheUsersChoice) {
     PumpUntil([] { return false; }, 500);
     const auto after = service->ReceivedCommands();
     for (size_t i = gone; i < after.size(); ++i) EXPECT_NE(after[i].rfind("SET ", 0), 0u) << after[i];
+}
+
+// Another program changes a system setting and sends the change, as the
+// system's broadcast does: the lists are filled again for the language, and
+// Skype, asked again once the sender is released, has its devices shown.
+TEST_F(AudioPageScenario, SkypesDevicesAreShownAgainAfterASentSettingsChange) {
+    ASSERT_TRUE(Start());
+    const std::vector<HWND> lists = SkypeLists(form);
+    ASSERT_EQ(lists.size(), 2u);
+    auto shows_the_phone = [&] {
+        return ItemOf(lists[0], SelectedOf(lists[0])) == L"Speakers (USB Audio Device)" &&
+               ItemOf(lists[1], SelectedOf(lists[1])) == L"Microphone (USB Audio Device)";
+    };
+    ASSERT_TRUE(PumpUntil(shows_the_phone, 8000));
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(form, WM_SETTINGCHANGE, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    EXPECT_TRUE(PumpUntil(shows_the_phone, 3000))
+        << "out: " << SelectedOf(lists[0]) << ", in: " << SelectedOf(lists[1]);
 }
 
 }  // namespace

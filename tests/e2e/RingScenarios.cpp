@@ -221,36 +221,74 @@ TEST_F(RingScenario, ACallRingsFromItsFifthUpdateAndUntilItStopsRinging) {
     }
 }
 
-TEST_F(RingScenario, ThePhonesSpeakerIsFullAndUnmutedWhileItRingsAndAsBeforeAfter) {
+// The speaker is raised for every tone and put back however the tone ends,
+// also when the phone's mixer was closed under it by a device change.
+TEST_F(RingScenario, ThePhonesSpeakerIsFullWhileAToneSoundsAndAsBeforeWhateverEndsIt) {
     endpointsim::TEndpointSimClient sim;
     ASSERT_TRUE(sim.Ok());
-    sim.Reset();
-    const int speaker = sim.Find(0, L"Speakers (USB Audio Device)");
-    ASSERT_GE(speaker, 0);
-    sim.SetLevel(0, speaker, -12.0f);
-    sim.SetMute(0, speaker, true);
-    auto loud = [&] {
-        const auto e = sim.Endpoint(0, speaker);
-        return e.LevelDb[0] == e.MaxDb && e.LevelDb[1] == e.MaxDb && e.Muted == 0;
+    // Shorter than a tick of the notify timer: a ring repeats it again and again.
+    ToneFile short_tone = tone;
+    short_tone.samples.resize(static_cast<size_t>(short_tone.rate * 7 / 10) * short_tone.channels);
+    extra_tones = {{"ring_in.wav", short_tone.Bytes()}};
+    config.interval_ms = 250;
+    const UINT device_change = RegisterWindowMessageA("winmm_devicechange");
+
+    enum class End { CallState, Watchdog, DeviceChange, LineChange, Exit, PreviewEnd };
+    const struct {
+        const char* what;
+        End end;
+    } cases[] = {
+        {"another call state", End::CallState},   {"the watchdog", End::Watchdog},
+        {"a device change", End::DeviceChange},   {"a line change", End::LineChange},
+        {"the program's exit", End::Exit},        {"the end of a preview", End::PreviewEnd},
     };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim.Reset();
+        const int speaker = sim.Find(0, L"Speakers (USB Audio Device)");
+        ASSERT_GE(speaker, 0);
+        sim.SetLevel(0, speaker, -20.0f);
+        sim.SetMute(0, speaker, true);
+        auto loud = [&] {
+            const auto e = sim.Endpoint(0, speaker);
+            return e.LevelDb[0] == e.MaxDb && e.LevelDb[1] == e.MaxDb && e.Muted == 0;
+        };
+        ASSERT_TRUE(Start(EndpointSimFiles()));
 
-    ASSERT_TRUE(Start(EndpointSimFiles()));
-    auto heard = RingIn();
-    ASSERT_TRUE(heard.has_value());
-    EXPECT_TRUE(loud());
-    for (int repeat = 1; repeat <= 2; ++repeat) {
-        heard = RingsAgain(*heard);
-        ASSERT_TRUE(heard.has_value()) << repeat;
-        EXPECT_TRUE(loud()) << repeat;
+        if (c.end == End::PreviewEnd) {
+            ASSERT_TRUE(PumpUntil([&] { return CanPlay(); }, 3000));
+            ASSERT_TRUE(ClickEntry(form, L"ring_in.wav"));
+            Click(Button("Play"), 5, 5);
+            EXPECT_TRUE(PumpUntil(loud, 2000));
+            EXPECT_TRUE(PumpUntil([&] { return CanPlay(); }, 3000)) << "the preview did not end";
+        } else {
+            service->SetCallState(kRinging);
+            ASSERT_TRUE(PumpUntil([&] { return Playing(); }, 8000)) << "no ring";
+            EXPECT_TRUE(PumpUntil(loud, 2000));
+            PumpUntil([] { return false; }, 3000);  // the tone comes again and again
+            EXPECT_TRUE(loud());
+            EXPECT_TRUE(Playing());
+            switch (c.end) {
+            case End::CallState:
+                service->SetCallState(0);
+                service->SendStatusNow();
+                break;
+            case End::Watchdog: service->Stop(); break;
+            case End::DeviceChange: PostMessageA(form, device_change, 0, 0); break;
+            case End::LineChange: sim.Add(0, L"Speakers (Headset)", -60.0f, 0.0f); break;
+            case End::Exit: EXPECT_EQ(RunPanelToEnd({"VobDestroyMode"}), 0); break;
+            case End::PreviewEnd: break;
+            }
+            if (c.end == End::Exit)
+                EXPECT_GE(panel->WaitExit(5000), 0);
+            else
+                EXPECT_TRUE(PumpUntil([&] { return !Playing(); }, 5000)) << "the tone did not stop";
+        }
+        const auto after = sim.Endpoint(0, speaker);
+        EXPECT_NEAR(after.LevelDb[0], -20.0f, 0.05f);
+        EXPECT_NEAR(after.LevelDb[1], -20.0f, 0.05f);
+        EXPECT_EQ(after.Muted, 1);
     }
-
-    service->SetCallState(0);
-    service->SendStatusNow();
-    EXPECT_TRUE(PumpUntil([&] { return CanPlay(); }, 2000));
-    const auto after = sim.Endpoint(0, speaker);
-    EXPECT_NEAR(after.LevelDb[0], -12.0f, 0.05f);
-    EXPECT_NEAR(after.LevelDb[1], -12.0f, 0.05f);
-    EXPECT_EQ(after.Muted, 1);
 }
 
 TEST_F(RingScenario, PlayPlaysTheHighlightedToneAndMakesItTheRingTone) {

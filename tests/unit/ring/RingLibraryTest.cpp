@@ -198,8 +198,12 @@ TEST_F(RingLibraryTest, PlayingAFileIsPreviewingAndChoosingIt) {
     RingToneCommands();
     form->SelectRingEntry(1);
     ASSERT_EQ(form->SelectedRingFile, b);
+    form->suiTrackBarVolOut->SetPosition(12000);
+    form->suiCheckBoxVolOut->SetChecked(true);
     form->MediaPlayerTestClick(TMediaPlayer::Button::Play);
     EXPECT_TRUE(Playing());
+    EXPECT_EQ(form->suiTrackBarVolOut->Position(), 65535);  // loud and unmuted while it plays
+    EXPECT_FALSE(form->suiCheckBoxVolOut->Checked());
     EXPECT_EQ(form->CurrentRingTone, b);
     EXPECT_EQ(FileContents(program.Path() + "\\ring.vob"), b + "\r\n");
     EXPECT_EQ(RingToneCommands().size(), 1u);
@@ -209,12 +213,38 @@ TEST_F(RingLibraryTest, PlayingAFileIsPreviewingAndChoosingIt) {
     form->TimerMediaPlayerNotifyTimer();
     EXPECT_FALSE(Playing());
     EXPECT_FALSE(form->TimerMediaPlayerNotify.Enabled());
+    EXPECT_EQ(form->suiTrackBarVolOut->Position(), 12000);
+    EXPECT_TRUE(form->suiCheckBoxVolOut->Checked());
     // Playing the current tone again only plays it.
     form->FileListBoxTestDblClick();
     EXPECT_TRUE(Playing());
     EXPECT_TRUE(RingToneCommands().empty());
     form->FileListBoxTestDblClick();
     EXPECT_FALSE(Playing());
+}
+
+TEST_F(RingLibraryTest, AFileThePlayerCannotOpenShowsItsErrorAndIsNotChosen) {
+    program.Folder("ring");
+    const std::string a = program.File("ring\\a.wav", MuteWaveBytes());
+    program.File("ring\\b.wav", "not a wave");
+    program.File("ring.vob", a + "\r\n");
+    std::vector<std::string> errors;
+    Start();
+    app.ShowErrorBox = [&](const std::string& text, const std::string&) { errors.push_back(text); };
+    StatusUpdate(kSkypeBit);
+    RingToneCommands();
+    form->SelectRingEntry(1);
+    form->suiTrackBarVolOut->SetPosition(12000);
+    // Pressed as the user presses it: the error reaches the error box.
+    HWND play = FindWindowExA(form->MediaPlayerTest->Handle(), nullptr, "Button", "Play");
+    ASSERT_TRUE(play);
+    SendMessageA(play, BM_CLICK, 0, 0);
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(Playing());
+    EXPECT_EQ(form->suiTrackBarVolOut->Position(), 12000);
+    EXPECT_EQ(form->CurrentRingTone, a);
+    EXPECT_EQ(FileContents(program.Path() + "\\ring.vob"), a + "\r\n");
+    EXPECT_TRUE(RingToneCommands().empty());
 }
 
 TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverwritten) {

@@ -86,6 +86,7 @@ TEST_F(DefaultDeviceButtonTest, TheAnswerNamesThePlaybackDeviceOrSaysUnknown) {
         {kDefaultDeviceFound, 2, 0, "Lautsprecher (USB-Ger\xE4t)"},
         {kDefaultDeviceFound, 1, 5, "USB Audio Device"},
         {kDefaultDeviceFound, static_cast<WPARAM>(-1), 1, "UNKNOW"},  // no selection in the playback list
+        {kDefaultDeviceFound, 99, 0, "UNKNOW"},  // past the end of the device list
         {kDefaultDeviceFailed, 0, 0, "UNKNOW"},
     };
     for (const auto& c : cases) {

@@ -25,7 +25,7 @@ struct VolumePageTest : ::testing::Test {
         m = sim.AddMixer("USB Audio Device");
         sim.AddDestination(m, "Speaker", 2);
         sim.AddDestination(m, "Recording Control", 1);
-        sim.AddSource(m, 0, "Wave", 2);
+        sim.AddSource(m, 0, "Wave", wave_channels);
         sim.AddWaveOut("USB Audio Device", m);
         sim.AddWaveIn("USB Audio Device", m);
     }
@@ -65,6 +65,7 @@ struct VolumePageTest : ::testing::Test {
     std::string Set(DWORD id, const std::string& values) const { return "set " + std::to_string(id) + " " + values; }
 
     SimWinmm sim;
+    DWORD wave_channels = 2;
     int m = -1;
     DWORD speaker_volume = 0, speaker_mute_id = 0, wave_volume = 0, wave_mute_id = 0, mic_volume = 0, mic_mute_id = 0;
     TApplication app;
@@ -149,29 +150,72 @@ TEST_F(VolumePageTest, APhoneNotListedYetIsTriedAgainAtTheNextUpdate) {
     EXPECT_TRUE(form->AutoSelectOutPending);
 }
 
-TEST_F(VolumePageTest, AToneRaisesTheSpeakerAndPutsItBackActiveOrNot) {
-    for (bool active : {true, false}) {
-        SCOPED_TRACE(active);
+// Whatever closed the phone's mixer since the tone began, the speaker gets
+// its setting back as long as the phone is there; only then.
+TEST_F(VolumePageTest, AToneRaisesTheSpeakerAndTheRememberedSettingGoesBackToThePhone) {
+    enum class Before { Nothing, MixerClosed, PhoneUnlisted, DeviceBitGone };
+    const struct {
+        const char* what;
+        Before before_restore;
+        bool written;
+    } cases[] = {
+        {"the mixer stays active", Before::Nothing, true},
+        {"a device change closed the mixer", Before::MixerClosed, true},
+        {"the phone's devices are gone", Before::PhoneUnlisted, false},
+        {"the service no longer reports the phone", Before::DeviceBitGone, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         Reset();
         Phone({12000, 12000}, 1, {12000, 12000}, 1);
         Connect();
-        if (!active) form->AudioMixerUsb.Enum();  // the phone's mixer closed
-        ASSERT_EQ(form->AudioMixerUsb.Active(), active);
-        sim.log.clear();
         form->RaiseSpeakerForTone();
         form->RaiseSpeakerForTone();  // a second start keeps the first setting
         EXPECT_EQ(form->suiTrackBarVolOut->Position(), 65535);
         EXPECT_FALSE(form->suiCheckBoxVolOut->Checked());
+        EXPECT_EQ(sim.Control(speaker_volume).values, (std::vector<DWORD>{65535, 65535}));
+        EXPECT_EQ(sim.Control(speaker_mute_id).values, std::vector<DWORD>{0});
+        if (c.before_restore == Before::PhoneUnlisted) {
+            sim.waveOut.clear();
+            sim.waveIn.clear();
+        }
+        if (c.before_restore == Before::DeviceBitGone) form->StatusWord = 0;
+        if (c.before_restore != Before::Nothing) form->AudioMixerUsb.Enum();
+        // Shown at full level by the read that a device change makes.
+        sim.log.clear();
         form->RestoreSpeakerAfterTone();
+        form->RestoreSpeakerAfterTone();  // nothing remembered any more
         EXPECT_EQ(form->suiTrackBarVolOut->Position(), 12000);
         EXPECT_TRUE(form->suiCheckBoxVolOut->Checked());
-        const std::vector<std::string> written =
-            active ? std::vector<std::string>{Set(speaker_volume, "65535,65535"), Set(speaker_mute_id, "1"),
-                                              Set(speaker_volume, "65535,65535"), Set(speaker_mute_id, "0"),
-                                              Set(speaker_volume, "12000,12000"), Set(speaker_mute_id, "0"),
-                                              Set(speaker_volume, "12000,12000"), Set(speaker_mute_id, "1")}
-                   : std::vector<std::string>{};
-        EXPECT_EQ(Writes(), written);
+        const std::vector<std::string> written{Set(speaker_volume, "12000,12000"), Set(speaker_mute_id, "1")};
+        EXPECT_EQ(Writes(), c.written ? written : std::vector<std::string>{});
+    }
+}
+
+// Another program changes the phone's lines: the panel shows the change and
+// copies it between destination and first source only where they differ.
+TEST_F(VolumePageTest, AChangeElsewhereIsCopiedOnlyWhereTheSpeakerLinesReallyDiffer) {
+    const struct {
+        const char* what;
+        DWORD wave_channels;
+        std::vector<DWORD> speaker, wave;
+        bool copied;
+    } cases[] = {
+        {"stereo destination and mono source at one level", 1, {30000, 30000}, {30000}, false},
+        {"stereo destination and mono source apart", 1, {30000, 30000}, {20000}, true},
+        {"both stereo, one channel apart", 2, {30000, 30000}, {30000, 20000}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        wave_channels = c.wave_channels;
+        Reset();
+        Phone({30000, 30000}, 0, std::vector<DWORD>(c.wave_channels, 30000), 0);
+        Connect();
+        sim.Control(speaker_volume).values = c.speaker;
+        sim.Control(wave_volume).values = c.wave;
+        sim.log.clear();
+        form->AudioMixerUsbCtrlChange();
+        EXPECT_EQ(!Writes().empty(), c.copied);
     }
 }
 
