@@ -1,4 +1,5 @@
 #include "app/SystemInfo.h"
+#include "i18n/PathText.h"
 
 namespace dorvane {
 
@@ -23,11 +24,7 @@ SystemInfo SystemInfo::FromPlatform() {
     if (n > 0 && n < MAX_PATH) info.SystemFolder.assign(buffer, n);
 
     DWORD m = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    if (m > 0 && m < MAX_PATH) {
-        std::string path(buffer, m);
-        size_t slash = path.find_last_of("\\/");
-        info.ProgramFolder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    }
+    if (m > 0 && m < MAX_PATH) info.ProgramFolder = FolderPart(std::string(buffer, m));
     return info;
 }
 

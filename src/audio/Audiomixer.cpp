@@ -1,4 +1,5 @@
 #include "audio/Audiomixer.h"
+#include "i18n/PathText.h"
 #include "i18n/TextConvert.h"
 #include <cstring>
 #include "audio/MixerLibraryImage.h"
@@ -70,9 +71,9 @@ void TAudioMixer::LoadDll() {
         if (folder.empty()) {
             char current[MAX_PATH] = {};
             const DWORD n = GetCurrentDirectoryA(MAX_PATH, current);
-            if (n > 0 && n < MAX_PATH) folder = std::string(current) + "\\";
+            if (n > 0 && n < MAX_PATH) folder.assign(current, n);
         }
-        const std::string path = folder + kLibraryName;
+        const std::string path = JoinPath(folder, kLibraryName);
         if (WriteCarriedLibrary(path)) library_.reset(LoadLibraryA(path.c_str()));
     }
     if (!library_) return;

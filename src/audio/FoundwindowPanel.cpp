@@ -1,4 +1,5 @@
 #include "audio/FoundwindowPanel.h"
+#include "i18n/PathText.h"
 
 namespace dorvane {
 
@@ -12,7 +13,7 @@ const char* SoundPanelCommand(int versionClass) {
 
 TProcessStart SoundPanelStart(const std::string& systemFolder, const char* command, const std::string& desktop) {
     TProcessStart start;
-    start.CommandLine = systemFolder.empty() ? std::string(command) : systemFolder + "\\" + command;
+    start.CommandLine = JoinPath(systemFolder, command);
     start.CurrentFolder = systemFolder;
     start.Desktop = desktop;
     start.CreationFlags = CREATE_NEW_CONSOLE | HIGH_PRIORITY_CLASS;

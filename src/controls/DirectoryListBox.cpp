@@ -1,6 +1,7 @@
 #include "DirectoryListBox.h"
 #include <algorithm>
 #include "FileListBox.h"
+#include "i18n/PathText.h"
 
 namespace dorvane {
 namespace {
@@ -15,7 +16,7 @@ std::string FullPath(const std::string& path) {
     if (length == 0 || length >= MAX_PATH) return {};
     std::string full(buffer, length);
     // "C:\" keeps its backslash; every other folder has none at the end.
-    if (full.size() > 3 && full.back() == '\\') full.pop_back();
+    if (full.size() > 3 && EndsWithSeparator(full)) full.pop_back();
     return full;
 }
 
@@ -65,15 +66,11 @@ void TDirectoryListBox::Update() {
         entries_.push_back(path);
         lines.push_back(path);
         size_t depth = 1;
-        size_t start = 3;
-        while (start < directory_.size()) {
-            const size_t end = std::min(directory_.find('\\', start), directory_.size());
-            const std::string part = directory_.substr(start, end - start);
+        for (const auto& part : PathParts(directory_.substr(3))) {
             path = JoinPath(path, part);
             entries_.push_back(path);
             lines.push_back(std::string(depth * 2, ' ') + part);
             ++depth;
-            start = end + 1;
         }
         for (const auto& name : Subfolders(directory_)) {
             entries_.push_back(JoinPath(directory_, name));

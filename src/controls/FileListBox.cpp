@@ -1,6 +1,7 @@
 #include "FileListBox.h"
 #include <algorithm>
 #include "Handles.h"
+#include "i18n/PathText.h"
 
 namespace dorvane {
 namespace {
@@ -38,12 +39,6 @@ std::vector<std::string> ReadFiles(const std::string& folder, const std::string&
     return files;
 }
 }  // namespace
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (folder.back() == '\\' || folder.back() == '/') return folder + name;
-    return folder + "\\" + name;
-}
 
 TFileListBox::TFileListBox(HWND parent, std::string name, int x, int y, int width, int height)
     : TControl(parent, std::move(name)) {

@@ -45,7 +45,4 @@ private:
     std::vector<std::string> files_;
 };
 
-// The folder path joined with a name, with exactly one backslash between.
-std::string JoinPath(const std::string& folder, const std::string& name);
-
 }  // namespace dorvane

@@ -1,12 +1,15 @@
 #include "ring/Filelistboxdragdrop.h"
 #include <shellapi.h>
 #include <string>
+#include "i18n/PathText.h"
 #include "ring/FileExists.h"
 
 namespace dorvane {
 namespace {
-// Room for the longest ordinary path; a longer name comes back cut.
+// Room for the longest ordinary path. A longer name is skipped: cut short it
+// could name another file, which would then be copied in its place.
 constexpr UINT kNameBuffer = 260;
+constexpr UINT kLongestName = kNameBuffer - 2;
 }  // namespace
 
 TFileListBoxDragDrop::~TFileListBoxDragDrop() { SetDragDropFile(false); }
@@ -32,10 +35,13 @@ void TFileListBoxDragDrop::Dispatch(HDROP drop) {
         if (OnStartCopy) OnStartCopy(count);
         for (int i = 0; i < count; ++i) {
             if (ProcessMessages) ProcessMessages();
-            char name[kNameBuffer] = {};
-            const UINT length = DragQueryFileA(drop, static_cast<UINT>(i), name, kNameBuffer - 1);
-            name[kNameBuffer - 1] = '\0';
-            if (length > 0) CopyDropped(name);
+            const UINT length = DragQueryFileA(drop, static_cast<UINT>(i), nullptr, 0);
+            if (length > 0 && length <= kLongestName) {
+                char name[kNameBuffer] = {};
+                DragQueryFileA(drop, static_cast<UINT>(i), name, kNameBuffer - 1);
+                name[kNameBuffer - 1] = '\0';
+                CopyDropped(name);
+            }
             if (OnCopying) OnCopying(count, i);
         }
         if (OnEndCopy) OnEndCopy();
@@ -46,8 +52,7 @@ void TFileListBoxDragDrop::Dispatch(HDROP drop) {
 void TFileListBoxDragDrop::CopyDropped(const char* name) const {
     const std::string source = name;
     if (!FileExists(source) || Directory().empty()) return;
-    const size_t slash = source.find_last_of("\\/");
-    const std::string target = JoinPath(Directory(), source.substr(slash == std::string::npos ? 0 : slash + 1));
+    const std::string target = JoinPath(Directory(), NamePart(source));
     // Never over an existing file; a failed copy is not reported.
     CopyFileA(source.c_str(), target.c_str(), TRUE);
 }

@@ -18,7 +18,8 @@ public:
     bool DragDropFile() const { return accept_; }
 
     // Handles a drop: copies every dropped file that exists into Directory(),
-    // never over a file already there, then releases the drop.
+    // never over a file already there, then releases the drop. A name too
+    // long for the path buffer is skipped, never cut.
     void Dispatch(HDROP drop);
 
     // A drop begins; Index is the number of dropped items.

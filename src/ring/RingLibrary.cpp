@@ -1,5 +1,6 @@
 // The ring tone folder, the chosen tone and Skype's silent ring tone.
 #include "app/Unit1.h"
+#include "i18n/PathText.h"
 #include "i18n/TextConvert.h"
 #include "link/LinkProtocol.h"
 #include "ring/FileExists.h"
@@ -17,7 +18,7 @@ void TForm1::LoadRingTone() {
     if (!FileExists(vob)) {
         // A first start names the default tone, which becomes current once
         // the file is really there.
-        CurrentRingTone = RingFolder() + "\\ring_in.wav";
+        CurrentRingTone = JoinPath(RingFolder(), "ring_in.wav");
         SaveRingTone();
         CurrentRingTone.clear();
     }
@@ -33,14 +34,12 @@ void TForm1::SaveRingTone() {
 }
 
 void TForm1::ShowRingToneLabels() {
-    const size_t slash = CurrentRingTone.rfind('\\');
-    const size_t split = slash == std::string::npos ? 0 : slash + 1;
-    LabelRingPath->SetCaption(CurrentRingTone.substr(0, split));
-    LabelRingTone->SetCaption(CurrentRingTone.substr(split));
+    LabelRingPath->SetCaption(FolderPart(CurrentRingTone));
+    LabelRingTone->SetCaption(NamePart(CurrentRingTone));
 }
 
 std::string TForm1::EnsureMuteFile() {
-    const std::string path = RingFolder() + "\\mute.wav";
+    const std::string path = JoinPath(RingFolder(), "mute.wav");
     // Never overwritten: a mute file of any content stays as it is.
     if (!FileExists(path)) WriteFileBytes(path, MuteWaveBytes(), true);
     return path;

@@ -13,8 +13,10 @@
 #include <vector>
 #include "PanelProcess.h"
 #include "PeerWindow.h"
+#include "Surroundings.h"
 #include "TempFolder.h"
 #include "controls/Handles.h"
+#include "i18n/TextConvert.h"
 #include "phonesim/PhoneService.h"
 
 namespace dorvane::testing {
@@ -76,10 +78,12 @@ protected:
         program.File("ring\\ring_in.wav", "the user's own tone");
         config.phone_present = true;
     }
+    // The panel's program folder.
+    virtual std::string Home() const { return program.Path(); }
     void OpenRingPage() {
         service = std::make_unique<phonesim::PhoneService>(config);
         ASSERT_TRUE(service->Start());
-        panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, program.Path());
+        panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, Home());
         form = WaitForPanelForm();
         ASSERT_NE(form, nullptr);
         list = FileList(form);
@@ -134,9 +138,10 @@ TEST_F(DropScenario, DroppedFilesAreCopiedIntoTheRingFolderAndNothingThereIsOver
     EXPECT_TRUE(panel->Running());
 }
 
-TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIsCopied) {
+TEST_F(DropScenario, NamesTooLongForTheirBufferAreSkippedNeverCut) {
     // Dropped names are fetched into 259 characters and a 0: a name of 258
-    // fits, a longer one is cut there. A folder of its own makes the lengths.
+    // fits, a longer one is skipped whole. A folder of its own makes the
+    // lengths.
     const std::string base = incoming.Path() + "\\";
     const std::string folder = base + std::string(150 - base.size(), 'd');
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -154,7 +159,7 @@ TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIs
     };
     auto leaf = [](const std::string& path) { return path.substr(path.rfind('\\') + 1); };
     const std::string fits = named(258, 'a'), one_over = named(259, 'b'), two_over = named(260, 'c');
-    // Cut to 258, this one names an existing file: that one is copied.
+    // Cut to 258, this one would name an existing file.
     const std::string cut_exists = named(258, 'e');
     const std::string longer = cut_exists + std::string(40, 'x');
     const std::vector<std::pair<std::string, std::string>> files = {
@@ -170,9 +175,9 @@ TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIs
         std::string file, bytes;
     } cases[] = {
         {"258 characters: copied", leaf(fits), "fits"},
-        {"259: cut, skipped", leaf(one_over), "<none>"},
-        {"260: cut, skipped", leaf(two_over), "<none>"},
-        {"longer, cut to an existing name: that one", leaf(cut_exists), "the cut name"},
+        {"259: skipped", leaf(one_over), "<none>"},
+        {"260: skipped", leaf(two_over), "<none>"},
+        {"longer, cut to an existing name: not that one", leaf(cut_exists), "<none>"},
         {"longer, under its own name: not copied", leaf(longer), "<none>"},
     };
     for (const auto& c : cases) EXPECT_EQ(Ring(c.file), c.bytes) << c.name;
@@ -181,6 +186,134 @@ TEST_F(DropScenario, NamesTooLongForTheirBufferAreCutAndOnlyACutNameThatExistsIs
     // The folder's own removal stops at paths this long.
     for (const auto& [path, bytes] : files) DeleteFileW(wide(path).c_str());
 }
+
+// A file's bytes through its UTF-16 name, or "<none>".
+std::string ContentsOf(const std::wstring& path) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return "<none>";
+    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    return bytes.substr(0, read);
+}
+
+std::wstring MakeFile(const std::wstring& path, const std::string& bytes) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    if (file) WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    return path;
+}
+
+std::wstring Trimmed(const std::wstring& line) { return line.substr(std::min(line.find_first_not_of(L' '), line.size())); }
+
+// What the folder list shows on the way down to a folder: the drive root,
+// then each folder's name.
+std::vector<std::wstring> WayDown(const std::wstring& folder) {
+    std::vector<std::wstring> lines{folder.substr(0, 3)};
+    for (size_t start = 3; start < folder.size();) {
+        const size_t end = std::min(folder.find(L'\\', start), folder.size());
+        lines.push_back(folder.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// A press and release of the left button on a line of a list, or a double click.
+void ClickLine(HWND list, int index, bool twice = false) {
+    const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(10, (index - top) * height + height / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
+// The panel at home in a folder named in code page 932 with characters whose
+// second byte is the backslash's: 予定表 ends in one (表), ソフト begins with
+// one (ソ). Its first start there, its folder list, files of such names
+// dropped, and one of them made the ring tone.
+class Cp932Scenario : public DropScenario, public ::testing::WithParamInterface<const wchar_t*> {
+protected:
+    void SetUp() override {
+        if (GetACP() != 932) GTEST_SKIP() << "needs the system code page 932 (LC_ALL=ja_JP.UTF-8)";
+        if (FindPanelForm()) RunPanelToEnd({"VobDestroyMode"});
+        config.phone_present = true;
+        // Play, which adopts a tone, needs an output device: the simulated
+        // endpoints give one.
+        home = WidenText(program.Path(), CP_ACP) + L"\\" + GetParam();
+        ASSERT_TRUE(CreateDirectoryW(home.c_str(), nullptr));
+        for (const char* file : {"DorvaneUI.exe", "zeldevtopvolctrl.dll"})
+            ASSERT_TRUE(CopyFileW(WidenText(EndpointSimFolder() + "\\" + file, CP_ACP).c_str(),
+                                  (home + L"\\" + WidenText(file, CP_ACP)).c_str(), FALSE));
+    }
+    std::string Home() const override { return NarrowText(home, CP_ACP); }
+    HWND Folders() const {
+        for (HWND sibling : Descendants(GetParent(list), "ListBox"))
+            if (sibling != list) return sibling;
+        return nullptr;
+    }
+    std::vector<std::wstring> FolderLines(size_t count) const {
+        std::vector<std::wstring> lines;
+        for (const auto& item : Items(Folders())) lines.push_back(Trimmed(item));
+        lines.resize(std::min(count, lines.size()));
+        return lines;
+    }
+    LRESULT FolderHighlight() const { return SendMessageW(Folders(), LB_GETCURSEL, 0, 0); }
+    bool Shows(const std::wstring& text) const { return ChildTexts(form).count(NarrowText(text, CP_ACP)) > 0; }
+
+    std::wstring home;
+};
+
+TEST_P(Cp932Scenario, AFirstStartDropsAndTheRingToneKeepEveryCharacterWhole) {
+    const std::wstring table = L"\x8868.wav", song = L"\x30BD\x30F3\x30B0.wav";  // 表.wav, ソング.wav
+    const std::wstring in = WidenText(incoming.Path(), CP_ACP) + L"\\";
+    const std::string tone = FileContents(ProgramPath("ring\\ring_in.wav"));
+    MakeFile(in + table, tone);
+    MakeFile(in + song, tone);
+    MakeFile(home + L"\\\x80FD.wav", "x");  // 能.wav beside the program
+    OpenRingPage();
+    ASSERT_FALSE(HasFatalFailure());
+    const std::wstring ring = home + L"\\ring";
+    EXPECT_EQ(ContentsOf(home + L"\\ring.vob"), NarrowText(ring + L"\\ring_in.wav\r\n", CP_ACP));
+
+    // The folder list shows the way down to the ring folder, that one highlighted.
+    const auto way = WayDown(ring);
+    EXPECT_EQ(FolderLines(way.size()), way);
+    EXPECT_EQ(FolderHighlight(), static_cast<LRESULT>(way.size() - 1));
+
+    // Both files are copied under their own names and listed.
+    EXPECT_TRUE(Drop({NarrowText(in + song, CP_ACP), NarrowText(in + table, CP_ACP)}));
+    for (const auto& name : {song, table}) EXPECT_TRUE(ContentsOf(ring + L"\\" + name) == tone) << "not copied whole";
+    const auto files = Items(list);
+    const auto table_line = std::find(files.begin(), files.end(), table);
+    ASSERT_NE(table_line, files.end());
+    EXPECT_EQ(std::count(files.begin(), files.end(), song), 1);
+
+    // Played, 表.wav is the ring tone, its folder and name on the two labels.
+    ClickLine(list, static_cast<int>(table_line - files.begin()));
+    HWND play = FindControl(form, "Button", "Play");
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(play) != FALSE; }, 3000));
+    PostMessageA(play, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(play, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(PumpUntil([&] { return Shows(table); }, 3000));
+    EXPECT_TRUE(Shows(ring + L"\\"));
+    EXPECT_EQ(ContentsOf(home + L"\\ring.vob"), NarrowText(ring + L"\\" + table + L"\r\n", CP_ACP));
+    HWND stop = FindControl(form, "Button", "Stop");
+    PostMessageA(stop, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(stop, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+
+    // A double click opens the program folder; the file list follows.
+    ClickLine(Folders(), static_cast<int>(way.size() - 2), true);
+    EXPECT_TRUE(PumpUntil([&] { return FolderHighlight() == static_cast<LRESULT>(way.size() - 2); }, 3000));
+    EXPECT_EQ(FolderLines(way.size()), way);  // ring is now the one subfolder
+    EXPECT_EQ(Items(list), std::vector<std::wstring>{L"\x80FD.wav"});
+    EXPECT_TRUE(Answers(form));
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgramFolders, Cp932Scenario,
+                         ::testing::Values(L"\x4E88\x5B9A\x8868", L"\x30BD\x30D5\x30C8"));  // 予定表, ソフト
 
 }  // namespace
 }  // namespace dorvane::testing

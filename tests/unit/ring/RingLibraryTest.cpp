@@ -253,10 +253,14 @@ TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverw
     program.Folder("in");
     program.Folder("in\\folder.wav");
     program.Folder("other");
+    // Too long for the name buffer (258 characters and a 0), and its first
+    // 258 characters name a file that is there: neither is copied.
+    const std::string too_long = program.Path() + "\\in\\" + std::string(300, 'x') + ".wav";
+    const std::string cut = too_long.substr(0, 258), cut_name = cut.substr(cut.rfind('\\') + 1);
+    program.File("in\\" + cut_name, "cut");
     const std::vector<std::string> dropped = {
         program.File("in\\a.wav", "new a"), program.File("in\\b.wav", "new b"), program.File("in\\notes.txt", "n"),
-        program.Path() + "\\in\\folder.wav", program.Path() + "\\in\\gone.wav",
-        program.Path() + "\\in\\" + std::string(300, 'x') + ".wav"};
+        program.Path() + "\\in\\folder.wav", program.Path() + "\\in\\gone.wav", too_long};
     Start();
     HWND list = form->FileListBoxTest->Handle();
 
@@ -291,6 +295,7 @@ TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverw
     EXPECT_EQ(FileContents(Ring() + "\\b.wav"), "old b");
     EXPECT_EQ(FileContents(Ring() + "\\notes.txt"), "n");  // copied, but not a sound file
     EXPECT_EQ(GetFileAttributesA((Ring() + "\\folder.wav").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(FileContents(Ring() + "\\" + cut_name), "<none>");
     EXPECT_EQ(form->FileListBoxTest->Items(), (std::vector<std::string>{"a.wav", "b.wav", "mute.wav"}));
     EXPECT_EQ(form->SelectedRingFile, Ring() + "\\a.wav");
     EXPECT_EQ(form->suiProgressBarCopy->Position(), form->suiProgressBarCopy->Max());
