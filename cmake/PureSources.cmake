@@ -3,6 +3,7 @@
 # sanitizers, by tests/fuzz. Needs DORVANE_ROOT. A file named here must not
 # include a Windows header.
 set(DORVANE_PURE_SOURCES
+  ${DORVANE_ROOT}/src/app/ProgramFolder.cpp
   ${DORVANE_ROOT}/src/audio/MixerDecibel.cpp
   ${DORVANE_ROOT}/src/audio/DeviceText.cpp
   ${DORVANE_ROOT}/src/i18n/Utf8Decode.cpp
@@ -12,6 +13,7 @@ set(DORVANE_PURE_SOURCES
   ${DORVANE_ROOT}/src/settings/TextLines.cpp
   ${DORVANE_ROOT}/src/web/WebAddress.cpp)
 set(DORVANE_PURE_TESTS
+  ${DORVANE_ROOT}/tests/unit/app/ProgramFolderTest.cpp
   ${DORVANE_ROOT}/tests/unit/audio/MixerDecibelTest.cpp
   ${DORVANE_ROOT}/tests/unit/ring/RingFilesTest.cpp
   ${DORVANE_ROOT}/tests/unit/settings/RingToneBitsTest.cpp

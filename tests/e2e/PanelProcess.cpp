@@ -1,6 +1,7 @@
 #include "PanelProcess.h"
 #include <chrono>
 #include "PeerWindow.h"
+#include "i18n/TextConvert.h"
 
 namespace dorvane::testing {
 
@@ -9,14 +10,15 @@ std::string ProgramPath(const std::string& file) { return std::string(DORVANE_BI
 std::string EndpointSimFolder() { return DORVANE_ENDPOINTSIM_WINDOWS; }
 
 namespace {
-KernelHandle Start(const std::vector<std::string>& args, const std::string& folder) {
-    const std::string program = folder.empty() ? ProgramPath("DorvaneUI.exe") : folder + "\\DorvaneUI.exe";
-    std::string command = "\"" + program + "\"";
-    for (const auto& a : args) command += " \"" + a + "\"";
-    STARTUPINFOA si{};
+KernelHandle Start(const std::vector<std::string>& args, const std::wstring& folder) {
+    const std::wstring program =
+        folder.empty() ? WidenText(ProgramPath("DorvaneUI.exe"), CP_ACP) : folder + L"\\DorvaneUI.exe";
+    std::wstring command = L"\"" + program + L"\"";
+    for (const auto& a : args) command += L" \"" + WidenText(a, CP_ACP) + L"\"";
+    STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return KernelHandle();
     CloseHandle(pi.hThread);
     return KernelHandle(pi.hProcess);
@@ -24,6 +26,9 @@ KernelHandle Start(const std::vector<std::string>& args, const std::string& fold
 }  // namespace
 
 PanelProcess::PanelProcess(const std::vector<std::string>& args, const std::string& folder)
+    : process_(Start(args, WidenText(folder, CP_ACP))) {}
+
+PanelProcess::PanelProcess(const std::vector<std::string>& args, const std::wstring& folder)
     : process_(Start(args, folder)) {}
 
 PanelProcess::~PanelProcess() {

@@ -18,6 +18,8 @@ public:
     // Starts the panel with the given command-line arguments, from the
     // build's program folder or from `folder`.
     explicit PanelProcess(const std::vector<std::string>& args = {}, const std::string& folder = {});
+    // From a folder that the 8-bit calls may not be able to name.
+    PanelProcess(const std::vector<std::string>& args, const std::wstring& folder);
     // Ends a panel that is still running (VobDestroyMode, then by force).
     ~PanelProcess();
     PanelProcess(const PanelProcess&) = delete;
