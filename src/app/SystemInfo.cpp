@@ -11,6 +11,10 @@ int VersionClassOf(DWORD major, DWORD minor) {
     return 0;
 }
 
+namespace {
+// The folder of the program file, with a trailing backslash, as the 8-bit
+// file calls reach it (its short path when the long one does not survive
+// the system code page); empty when the system does not say.
 std::string PlatformProgramFolder() {
     // Asked in UTF-16: the 8-bit answer has '?' wherever the folder's name
     // has a character the system code page lacks.
@@ -31,6 +35,7 @@ std::string PlatformProgramFolder() {
     };
     return AnsiFolderPath(file.substr(0, slash + 1), naming);
 }
+}  // namespace
 
 SystemInfo SystemInfo::FromPlatform() {
     SystemInfo info;

@@ -26,9 +26,4 @@ struct SystemInfo {
 
 int VersionClassOf(DWORD major, DWORD minor);
 
-// The folder of the program file, with a trailing backslash, as the 8-bit
-// file calls reach it (its short path when the long one does not survive
-// the system code page); empty when the system does not say.
-std::string PlatformProgramFolder();
-
 }  // namespace dorvane

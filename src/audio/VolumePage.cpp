@@ -18,6 +18,11 @@ struct LineReading {
     bool levelMissing = true, muteMissing = true;
 };
 
+// The phone's two devices, found by the adapter name they share.
+bool FindPhone(TAudioMixer& mixer, std::string& out, std::string& in) {
+    return mixer.ActiveMixer("USB", "USB", out, in, true);
+}
+
 LineReading ReadLine(TAudioMixer& mixer, int device, int source) {
     LineReading r;
     r.read = mixer.GetVolume(device, source, r.level, r.level2, r.mute, r.levelMissing, r.muteMissing);
@@ -51,7 +56,7 @@ void TForm1::UpdateVolumeGroup(bool present) {
 
 bool TForm1::ActivatePhoneMixer(bool refill) {
     bool found = false;
-    if ((StatusWord & kDeviceBit) != 0 && AudioMixerUsb.ActiveMixer("USB", "USB", PhoneOutName, PhoneInName, true)) {
+    if ((StatusWord & kDeviceBit) != 0 && FindPhone(AudioMixerUsb, PhoneOutName, PhoneInName)) {
         // The speaker's first source line takes the destination's setting.
         if (ShowLineVolume(kSpeaker, kDestination, *suiTrackBarVolOut, *suiCheckBoxVolOut, 0, 65535) &&
             SpeakerLinesDiffer())
@@ -181,7 +186,7 @@ void TForm1::RestoreSpeakerAfterTone() {
     // still there, is found again so that it does not stay at full level.
     if (!AudioMixerUsb.Active()) {
         std::string out, in;
-        if ((StatusWord & kDeviceBit) == 0 || !AudioMixerUsb.ActiveMixer("USB", "USB", out, in, true)) return;
+        if ((StatusWord & kDeviceBit) == 0 || !FindPhone(AudioMixerUsb, out, in)) return;
     }
     AudioMixerUsb.SetVolume(kSpeaker, kDestination, RememberedSpeakerPosition, -1, RememberedSpeakerMute ? 1 : 0);
 }
