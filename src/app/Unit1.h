@@ -236,7 +236,9 @@ public:
     void WriteWebSettings();
     void GroupWebRows();
     void LoadWebList();
-    void SaveWebList();
+    // Writes the list file; when_missing: only if there is none (one that is
+    // there but cannot be read is kept).
+    void SaveWebList(bool when_missing = false);
     int SelectedWebEntry = 0;
     void SelectWebEntry(int entry);
     // The selected row red, the others blue.

@@ -1,4 +1,5 @@
 #include "Edit.h"
+#include "i18n/TextConvert.h"
 
 namespace dorvane {
 
@@ -35,8 +36,21 @@ void TsuiEdit::SetReadOnly(bool read_only) {
     if (Handle()) SendMessageA(Handle(), EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
 }
 
-void TsuiEdit::SetMaxLength(int max_length) {
-    if (Handle()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(max_length), 0);
+void TsuiEdit::SetMaxBytes(int max_bytes) {
+    max_bytes_ = max_bytes;
+    ApplyMaxBytes();
+}
+
+void TsuiEdit::FontChanged() { ApplyMaxBytes(); }
+
+void TsuiEdit::ApplyMaxBytes() {
+    if (!Handle() || max_bytes_ <= 0) return;
+    // The window is a Unicode one and counts UTF-16 units, whereas Text() is
+    // in the font's code page: a unit may take two bytes there (East Asian
+    // code pages), so the units allowed are as many as the worst case still
+    // fits. An ANSI edit that counted bytes would hold to it all the more.
+    const auto units = static_cast<std::size_t>(max_bytes_) / MostBytesPerUnit(CodePageOfFont(Font()));
+    SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(units > 0 ? units : 1), 0);
 }
 
 bool TsuiEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

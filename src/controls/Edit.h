@@ -23,7 +23,9 @@ public:
 
     bool ReadOnly() const;
     void SetReadOnly(bool read_only);
-    void SetMaxLength(int max_length);
+    // Neither typing nor pasting makes Text() longer than max_bytes bytes;
+    // text set by code is not cut.
+    void SetMaxBytes(int max_bytes);
 
     std::function<void()> OnChange;
     std::function<void()> OnEnter;
@@ -33,6 +35,11 @@ public:
 protected:
     bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void FontChanged() override;
+
+private:
+    void ApplyMaxBytes();
+    int max_bytes_ = 0;  // 0: the native control's own limit
 };
 
 }  // namespace dorvane

@@ -33,6 +33,11 @@ int Narrow(std::wstring_view text, UINT codePage, char* out, int capacity) {
 
 }  // namespace
 
+std::size_t MostBytesPerUnit(unsigned codePage) {
+    CPINFO info{};
+    return GetCPInfo(codePage, &info) && info.MaxCharSize > 0 ? info.MaxCharSize : 4;
+}
+
 std::wstring WidenText(std::string_view text, unsigned codePage) { return ToWide(text, codePage, 0); }
 
 std::string NarrowText(std::wstring_view text, unsigned codePage) {

@@ -27,6 +27,11 @@ std::wstring WidenText(std::string_view text, unsigned codePage);
 std::string NarrowText(std::wstring_view text, unsigned codePage);
 std::string NarrowText(std::wstring_view text, unsigned codePage, std::size_t maxBytes);
 
+// No UTF-16 unit takes more bytes than this in `codePage`: its longest
+// character (2 in the East Asian ANSI code pages, 1 in the others); 4 when
+// the code page is unknown.
+std::size_t MostBytesPerUnit(unsigned codePage);
+
 // UTF-8 as UTF-16. Lenient: a broken sequence becomes U+FFFD (Windows before
 // Vista drops it) and the rest still decodes. Strict: any broken sequence (a
 // stray continuation byte, an overlong form, a surrogate, a cut-off tail, a

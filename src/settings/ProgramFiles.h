@@ -11,8 +11,10 @@ namespace dorvane {
 // opened for reading.
 std::optional<std::string> ReadFileStart(const std::string& path, std::size_t max_bytes);
 
-// Writes the file anew (create_new: only when there is none yet); false when
-// it could not be created, and then nothing is written.
+// Writes the file anew, whole or not at all (create_new: only when there is
+// no file of that name, so that one that is there but cannot be read is
+// kept). False when it could not be written: the file is then as it was, and
+// nothing else is left beside it.
 bool WriteFileBytes(const std::string& path, const std::string& bytes, bool create_new);
 
 }  // namespace dorvane

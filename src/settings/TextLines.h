@@ -11,6 +11,9 @@ namespace dorvane {
 
 // The most one read takes; the rest of a longer line comes as the next line.
 constexpr std::size_t kLineReadLimit = 1022;
+// The longest line that reads back as one: a line of kLineReadLimit bytes
+// leaves its line end for the read after, which gives an empty line.
+constexpr std::size_t kLongestWholeLine = kLineReadLimit - 1;
 
 // How many of a file's first bytes hold its first `lines` lines: each read
 // takes at most kLineReadLimit bytes and the line end after them.

@@ -2,8 +2,7 @@
 
 namespace dorvane {
 namespace {
-constexpr char kPrefix[] = "http://";
-constexpr std::string::size_type kPrefixLength = sizeof kPrefix - 1;
+constexpr std::string::size_type kPrefixLength = kWebAddressPrefix.size();
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -12,8 +11,9 @@ bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 std::string NormaliseWebAddress(const std::string& typed) {
     bool prefixed = typed.size() >= kPrefixLength;
-    for (std::string::size_type i = 0; prefixed && i < kPrefixLength; ++i) prefixed = Lower(typed[i]) == kPrefix[i];
-    return kPrefix + (prefixed ? typed.substr(kPrefixLength) : typed);
+    for (std::string::size_type i = 0; prefixed && i < kPrefixLength; ++i)
+        prefixed = Lower(typed[i]) == kWebAddressPrefix[i];
+    return std::string(kWebAddressPrefix) + (prefixed ? typed.substr(kPrefixLength) : typed);
 }
 
 std::string TrimBlanks(const std::string& text) {

@@ -2,6 +2,8 @@
 // save button; and the web page tab with its browser control.
 #include "app/Unit1.h"
 #include "controls/OleBrowserHost.h"
+#include "settings/TextLines.h"
+#include "web/WebAddress.h"
 
 namespace dorvane {
 
@@ -26,6 +28,11 @@ void TForm1::CreateWebPage() {
     Own(suiEditWebName, std::make_unique<TsuiEdit>(page, "suiEditWebName", 72, 200, 433, 21));
     Own(LabelWebAddr, std::make_unique<TLabel>(page, "LabelWebAddr", 2, 232, 60, 16));
     Own(suiEditWebAddr, std::make_unique<TsuiEdit>(page, "suiEditWebAddr", 72, 232, 433, 21));
+    // Every entry reads back from the list file as it was saved: a name or
+    // a stored address (the prefix in front of what was typed) longer than
+    // a line read would run on into the entries after it.
+    suiEditWebName->SetMaxBytes(static_cast<int>(kLongestWholeLine));
+    suiEditWebAddr->SetMaxBytes(static_cast<int>(kLongestWholeLine - kWebAddressPrefix.size()));
     auto& save = Own(suiButtonWebSave, std::make_unique<TsuiButton>(page, "suiButtonWebSave", 512, 200, 56, 53));
     save.SetEnabled(false);
     // Before the list is read the page already looks as entry 0 selected.

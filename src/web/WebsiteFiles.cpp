@@ -33,10 +33,12 @@ void TForm1::LoadWebSettings() {
 }
 
 void TForm1::WriteWebSettings() {
+    // Only when there is none: a settings file that is there but cannot be
+    // read stays the user's.
     WriteFileBytes(system_.ProgramFolder + "defaultWeb.vob",
                    TextFileBytes({DefaultWebName, DefaultWebAddress, NamePlaceholder, AddressPlaceholder,
                                   WebPageCaption, WebPageAddress}),
-                   false);
+                   true);
 }
 
 void TForm1::LoadWebList() {
@@ -49,14 +51,14 @@ void TForm1::LoadWebList() {
         suiURLLabelWeb[n]->SetCaption(name.empty() ? NamePlaceholder : name);
         suiURLLabelWeb[n]->SetURL(address.empty() ? AddressPlaceholder : address);
     }
-    if (!bytes) SaveWebList();
+    if (!bytes) SaveWebList(true);
     for (auto& link : suiURLLabelWeb) link->SetEnabled(!link->URL().empty());
 }
 
-void TForm1::SaveWebList() {
+void TForm1::SaveWebList(bool when_missing) {
     std::string bytes;
     for (int n = 1; n < 5; ++n) bytes += TextFileBytes({suiURLLabelWeb[n]->Caption(), suiURLLabelWeb[n]->URL()});
-    WriteFileBytes(system_.ProgramFolder + "urlList.vob", bytes, false);
+    WriteFileBytes(system_.ProgramFolder + "urlList.vob", bytes, when_missing);
 }
 
 }  // namespace dorvane

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 #include "PanelProcess.h"
 #include "PeerWindow.h"
@@ -83,13 +84,14 @@ protected:
     }
     // Ends it the ordinary way; true when it ended by itself.
     bool Stop() {
-        if (!panel) return true;
+        if (!panel && !form) return true;
         // The request a second start makes, without waiting for one to start.
         auto exit = std::async(std::launch::async, [form = form] {
             DWORD_PTR r = 0;
             return SendMessageTimeoutA(form, WM_UI_EXIT, kInstanceSignatureW, kInstanceSignatureL, SMTO_NORMAL, 3000, &r);
         });
-        const bool ended = panel->WaitExit(5000) == 0;
+        // One started from Linux is known only by its semaphore.
+        const bool ended = panel ? panel->WaitExit(5000) == 0 : PumpUntil([] { return !PanelRuns(); }, 5000);
         exit.wait();
         panel.reset();
         form = nullptr;
@@ -297,6 +299,44 @@ TEST_F(BadFileScenario, AProgramFolderThatCannotBeWrittenIsLeftAsItIs) {
                 EXPECT_EQ(GetFileAttributesA((made + name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
         }
     }
+}
+
+// The names in a folder.
+std::set<std::string> Listing(const std::string& folder) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..") names.insert(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+TEST_F(BadFileScenario, AFullDiskLeavesNoFileCutAndTheNextStartHasTheToneAndTheEntries) {
+    // A first start that writes ring.vob, defaultWeb.vob and the mute file,
+    // and a save of the user's list, all on a disk that takes no more bytes.
+    const auto program = ProgramFolder();
+    const std::string list = program->File("urlList.vob", "Mail\r\nhttp://mail.example/\r\n");
+    const FileState list_before = StateOf(list);
+    ASSERT_TRUE(StartPanelOnFullDisk(program->Path()));
+    form = WaitForPanelForm();
+    ASSERT_TRUE(form && Answers(form));
+    EXPECT_TRUE(SaveEntryOne("Typed"));
+    EXPECT_TRUE(Shows(form, "Typed"));
+    EXPECT_TRUE(Stop());
+    EXPECT_TRUE(StateOf(list) == list_before) << "cut";
+    EXPECT_EQ(Listing(program->Path()), (std::set<std::string>{"DorvaneUI.exe", "ring", "urlList.vob"}));
+    EXPECT_EQ(Listing(program->Path() + "\\ring"), (std::set<std::string>{"ring_in.wav"}));
+
+    // With room again, the files are made whole.
+    ASSERT_TRUE(Start(program->Path()));
+    EXPECT_TRUE(Shows(form, "ring_in.wav"));
+    EXPECT_TRUE(Shows(form, "Mail"));
+    EXPECT_TRUE(Stop());
+    for (const char* name : {"ring.vob", "defaultWeb.vob", "ring\\mute.wav"})
+        EXPECT_NE(StateOf(program->Path() + "\\" + name).bytes, "") << name;
 }
 
 }  // namespace

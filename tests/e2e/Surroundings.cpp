@@ -92,18 +92,11 @@ std::string LinuxPath(const std::string& windows_path) {
     return "'" + std::string(unix_path.get()) + "'";
 }
 
-bool RunLinux(const std::string& command, DWORD timeout_ms) {
-    // Wine gives no process handle to wait on for a Linux program: the
-    // command leaves its exit status in a file of its own.
-    static int serial = 0;
-    const std::string status = "/tmp/dorvane-linux-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(++serial);
-    std::string status_windows = "Z:" + status;
-    for (char& c : status_windows)
-        if (c == '/') c = '\\';
-    DeleteFileA(status_windows.c_str());
-    // Wine splits the line into the Linux program's arguments by the
-    // Windows rules: backslashes count only before a quote.
+namespace {
+// Starts `/bin/sh -c command`. Wine splits the line into the Linux
+// program's arguments by the Windows rules: backslashes count only before a
+// quote.
+bool StartLinux(const std::string& command) {
     std::string escaped;
     size_t backslashes = 0;
     for (char c : command) {
@@ -116,19 +109,45 @@ bool RunLinux(const std::string& command, DWORD timeout_ms) {
         escaped += c;
     }
     escaped.append(backslashes, '\\');
-    std::string line = "/bin/sh -c \"(" + escaped + "); echo $? > " + status + ".part && mv " + status + ".part " +
-                       status + "\"";
+    std::string line = "/bin/sh -c \"" + escaped + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
     const KernelHandle thread(pi.hThread), process(pi.hProcess);
+    return true;
+}
+}  // namespace
+
+bool RunLinux(const std::string& command, DWORD timeout_ms) {
+    // Wine gives no process handle to wait on for a Linux program: the
+    // command leaves its exit status in a file of its own.
+    static int serial = 0;
+    const std::string status = "/tmp/dorvane-linux-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(++serial);
+    std::string status_windows = "Z:" + status;
+    for (char& c : status_windows)
+        if (c == '/') c = '\\';
+    DeleteFileA(status_windows.c_str());
+    if (!StartLinux("(" + command + "); echo $? > " + status + ".part && mv " + status + ".part " + status))
+        return false;
     bool ended = false;
     PumpUntil([&] { return ended = GetFileAttributesA(status_windows.c_str()) != INVALID_FILE_ATTRIBUTES; },
               timeout_ms);
     const FileState result = StateOf(status_windows);
     DeleteFileA(status_windows.c_str());
     return ended && result.bytes == "0\n";
+}
+
+bool StartPanelOnFullDisk(const std::string& folder) {
+    const std::string program = LinuxPath(folder + "\\DorvaneUI.exe");
+    return !program.empty() &&
+           StartLinux("trap '' XFSZ; ulimit -f 0; exec \"${WINE:-/usr/lib/wine/wine64}\" " + program);
+}
+
+bool PanelRuns() {
+    const KernelHandle semaphore(OpenSemaphoreA(SYNCHRONIZE, FALSE, "Dorvane UI Semaphore"));
+    return static_cast<bool>(semaphore);
 }
 
 Immutable::Immutable(std::vector<std::string> windows_paths) : paths_(std::move(windows_paths)) {

@@ -44,6 +44,14 @@ bool RunLinux(const std::string& command, DWORD timeout_ms = 5000);
 // The Linux path Wine maps a Windows path to, quoted for sh; empty if none.
 std::string LinuxPath(const std::string& windows_path);
 
+// Starts the panel in `folder` from a Linux shell after `ulimit -f 0`: files
+// can be made but take no bytes, as on a full disk (the signal for it is
+// ignored, so a write just fails). Wine gives no handle to wait on for a
+// Linux program: the panel is known by its window and its semaphore.
+bool StartPanelOnFullDisk(const std::string& folder);
+// Whether a panel runs: its single-instance semaphore is there.
+bool PanelRuns();
+
 // Makes files or folders immutable (chattr +i) for as long as this lives:
 // the only bar that stops Wine, which runs as root here and so writes past
 // missing permission bits. Undone in the destructor, also when a test fails.

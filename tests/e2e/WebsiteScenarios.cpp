@@ -104,6 +104,21 @@ protected:
         return form != nullptr;
     }
     std::string File(const char* name) const { return FileContents(program.Path() + "\\" + name); }
+    // The five radio buttons and the save button of the website page.
+    std::vector<HWND> Radios() const {
+        std::vector<HWND> found;
+        for (HWND b : Below(form, "Button")) {
+            const auto type = GetWindowLongPtrA(b, GWL_STYLE) & BS_TYPEMASK;
+            if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) found.push_back(b);
+        }
+        return found;
+    }
+    HWND SaveButton() const {
+        HWND save = nullptr;
+        for (HWND b : Below(GetParent(Below(form, "Edit").at(0)), "Button"))
+            if ((GetWindowLongPtrA(b, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) save = b;
+        return save;
+    }
 
     TempFolder program;
     HttpHandler handler;
@@ -123,17 +138,10 @@ TEST_F(WebsiteScenario, EntriesAreTypedInSavedAndOpenedByClickAndByTheKeypad) {
     // The second start brings the window to the front, on the website page.
     RunPanelToEnd({});
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) && GetForegroundWindow() == form; }, 3000));
-    std::vector<HWND> radios, edits = Below(form, "Edit");
-    for (HWND b : Below(form, "Button"))
-        if ((GetWindowLongPtrA(b, GWL_STYLE) & BS_TYPEMASK) == BS_RADIOBUTTON ||
-            (GetWindowLongPtrA(b, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
-            radios.push_back(b);
+    const std::vector<HWND> radios = Radios(), edits = Below(form, "Edit");
     ASSERT_EQ(radios.size(), 5u);
     ASSERT_EQ(edits.size(), 2u);
-    const HWND name = edits[0], address = edits[1];
-    HWND page = GetParent(name), save = nullptr;
-    for (HWND b : Below(page, "Button"))
-        if ((GetWindowLongPtrA(b, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) save = b;
+    const HWND name = edits[0], address = edits[1], page = GetParent(name), save = SaveButton();
     ASSERT_NE(save, nullptr);
     EXPECT_FALSE(IsWindowEnabled(name));  // entry 0 is not the user's
 
@@ -182,6 +190,54 @@ TEST_F(WebsiteScenario, AnExistingSettingsFileIsOnlyRead) {
     EXPECT_EQ(File("urlList.vob"), "-\r\n\r\n-\r\n\r\n-\r\n\r\n-\r\n\r\n");
     panel.reset();
     EXPECT_EQ(File("defaultWeb.vob"), settings);
+}
+
+TEST_F(WebsiteScenario, ANameAndAnAddressTypedLongerThanALineReadBackAsSavedAfterARestart) {
+    // Each entry's name and address as its fields show them once selected;
+    // another process's edit text comes only by the message.
+    const auto entries = [&] {
+        std::vector<std::string> shown;
+        for (HWND radio : Radios()) {
+            SendMessageA(radio, BM_CLICK, 0, 0);
+            for (HWND edit : Below(form, "Edit")) {
+                std::string text(4096, '\0');
+                const auto length = SendMessageA(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+                text.resize(static_cast<size_t>(length));
+                shown.push_back(text);
+            }
+        }
+        return shown;
+    };
+    std::string typed;
+    for (int i = 0; i < 110; ++i) typed += "0123456789";
+    ASSERT_TRUE(Start());
+    RunPanelToEnd({});
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) && GetForegroundWindow() == form; }, 3000));
+    const std::vector<HWND> edits = Below(form, "Edit");
+    const struct {
+        size_t entry;
+        std::string name, address;
+    } typing[] = {{1, typed, typed}, {2, "News", "news.example/"}};
+    for (const auto& t : typing) {
+        SendMessageA(Radios().at(t.entry), BM_CLICK, 0, 0);
+        ASSERT_TRUE(PumpUntil([&] { return FocusOf(form) == edits.at(0); }, 2000));
+        Type(edits[0], t.name);
+        Type(edits[1], t.address);
+        PostMessageA(SaveButton(), BM_CLICK, 0, 0);
+        // Typed a character at a time: a long text takes a while.
+        const auto saved = [&] { return File("urlList.vob").find(t.name.substr(0, 4)) != std::string::npos; };
+        ASSERT_TRUE(PumpUntil(saved, 30000));
+    }
+    const auto saved = entries();
+    ASSERT_EQ(saved.size(), 10u);
+    // The fields hold the start of the long texts.
+    EXPECT_EQ(typed.rfind(saved[2], 0), 0u);
+    EXPECT_EQ(("http://" + typed).rfind(saved[3], 0), 0u);
+
+    panel.reset();
+    service.reset();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(entries(), saved);
 }
 
 }  // namespace

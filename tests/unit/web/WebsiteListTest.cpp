@@ -1,7 +1,9 @@
 // The website page of the main window over a program folder of its own:
 // the two files, selecting and editing entries, and what goes to the shell.
 #include <gtest/gtest.h>
+#include <cstring>
 #include <memory>
+#include <vector>
 #include "PeerWindow.h"
 #include "RecordingShell.h"
 #include "TempFolder.h"
@@ -20,8 +22,10 @@ struct WebsiteListTest : ::testing::Test {
         form.reset();
         TakeQuit();
     }
-    void Start() {
+    void Start(LANGID language = 0x0409, UINT code_page = 1252) {
         SystemInfo system;
+        system.SystemLanguage = language;
+        system.AnsiCodePage = code_page;
         system.ProgramFolder = program.Path() + "\\";
         form = std::make_unique<TForm1>(app, system, std::vector<std::string>{}, TWinmmApi::Real(), shell);
     }
@@ -139,6 +143,58 @@ TEST_F(WebsiteListTest, AnEntryIsEditedInItsFieldsAndSavedByEnterInTheAddress) {
     EXPECT_FALSE(address.Enabled());
     EXPECT_FALSE(form->suiButtonWebSave->Enabled());
     EXPECT_EQ(Link(3).Caption(), "N/A");
+}
+
+// Another program holds both files open and lets nobody else read them.
+TEST_F(WebsiteListTest, FilesThatAreThereButCannotBeReadAreNotReplacedByTheDefaults) {
+    const std::string settings = program.File("defaultWeb.vob", "Home\r\n");
+    const std::string list = program.File("urlList.vob", "Mail\r\nhttp://mail.example/\r\n");
+    {
+        std::vector<KernelHandle> held;
+        for (const std::string& path : {settings, list}) {
+            held.emplace_back(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            ASSERT_TRUE(held.back());
+        }
+        Start();
+        EXPECT_EQ(Link(1).Caption(), "N/A");
+    }
+    EXPECT_EQ(File("defaultWeb.vob"), "Home\r\n");
+    EXPECT_EQ(File("urlList.vob"), "Mail\r\nhttp://mail.example/\r\n");
+}
+
+// Pasted as the user pastes, in a code page of two-byte characters: the
+// fields take no more than a line of the list file reads back.
+TEST_F(WebsiteListTest, EveryEntryReadsBackAsSavedAfterAPasteLongerThanALine) {
+    Start(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 932);
+    Front();
+    const std::wstring long_text(700, L'\x3042');  // two bytes each
+    const auto paste = [](TsuiEdit& field, const std::wstring& text) {
+        ASSERT_TRUE(OpenClipboard(field.Handle()));
+        EmptyClipboard();
+        // The clipboard owns the memory once it has it.
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        field.SelectAll();
+        SendMessageW(field.Handle(), WM_PASTE, 0, 0);
+    };
+    form->SelectWebEntry(1);
+    paste(*form->suiEditWebName, long_text);
+    paste(*form->suiEditWebAddr, long_text);
+    ASSERT_NE(form->suiEditWebName->Text(), "N/A");
+    form->suiButtonWebSaveClick();
+    const auto entries = [&] {
+        std::vector<std::string> shown;
+        for (int n = 1; n < 5; ++n) shown.insert(shown.end(), {Link(n).Caption(), Link(n).URL()});
+        return shown;
+    };
+    const auto saved = entries();
+    form.reset();
+    Start(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), 932);
+    EXPECT_EQ(entries(), saved);
 }
 
 }  // namespace
