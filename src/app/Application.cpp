@@ -45,11 +45,33 @@ bool TApplication::HandleOne(MSG& msg) {
     }
     bool handled = false;
     if (OnMessage) GuardedCall([&] { OnMessage(msg, handled); });
-    if (!handled) {
+    if (!handled && !HandleDialogKey(msg)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     return true;
+}
+
+bool TApplication::HandleDialogKey(MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !dialog_window_ || !IsWindow(dialog_window_))
+        return false;
+    if (msg.hwnd != dialog_window_ && !IsChild(dialog_window_, msg.hwnd)) return false;
+    KeyUse use = KeyUse::Dialog;
+    if (OnDialogKey) GuardedCall([&] { use = OnDialogKey(msg); });
+    // The window's controls are not grouped as a dialog template groups
+    // them: an arrow key stays with the focused control rather than carry
+    // the focus off to the next label or row.
+    const bool arrow = msg.message == WM_KEYDOWN && (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT ||
+                                                     msg.wParam == VK_UP || msg.wParam == VK_DOWN);
+    if (use == KeyUse::Dialog && arrow) use = KeyUse::Typed;
+    switch (use) {
+        case KeyUse::Taken: return true;
+        case KeyUse::Typed: return false;
+        case KeyUse::Dialog: break;
+    }
+    // The message came out of the queue as 8-bit text, and the A form of the
+    // dialog manager reads it so.
+    return IsDialogMessageA(dialog_window_, &msg) != FALSE;
 }
 
 void TApplication::Run() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include "controls/BoundWindow.h"
+#include "controls/KeyUse.h"
 
 namespace dorvane {
 
@@ -41,6 +42,14 @@ public:
     // Sees every message taken from the queue before it is dispatched; set
     // handled to swallow it.
     std::function<void(MSG& msg, bool& handled)> OnMessage;
+    // Keys for this window and the windows inside it go through the dialog
+    // manager, as in a dialog box: Tab and Shift+Tab move the focus among
+    // the tab stops that show, Enter clicks a focused button; the arrow keys
+    // stay with the focused control. nullptr: no window of the loop's has that.
+    void SetDialogWindow(HWND window) { dialog_window_ = window; }
+    // Offered every key message for the dialog window's windows before the
+    // dialog manager sees it (after OnMessage).
+    std::function<KeyUse(MSG& msg)> OnDialogKey;
     // SC_MINIMIZE / SC_RESTORE from the application window's system menu.
     std::function<void()> OnMinimize;
     std::function<void()> OnRestore;
@@ -50,9 +59,12 @@ public:
 private:
     LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     bool HandleOne(MSG& msg);
+    // A key message the dialog manager or OnDialogKey has dealt with.
+    bool HandleDialogKey(MSG& msg);
 
     std::string title_;
     std::atomic<bool> terminated_{false};
+    HWND dialog_window_ = nullptr;
     BoundWindow window_;
 };
 

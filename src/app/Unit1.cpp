@@ -66,6 +66,10 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     AudioMixerUsb.ApplicationTerminated = [&application = application_] { return application.Terminated(); };
     suiButtonSysAudioOut->OnClick = [this] { suiButtonSysAudioOutClick(); };
     application_.OnMessage = [this](MSG& msg, bool&) { ApplicationEvents1Message(msg); };
+    // The keyboard works in the window as in a dialog box; the web page has
+    // the first say over its own keys.
+    application_.SetDialogWindow(window_.get());
+    application_.OnDialogKey = [this](MSG& msg) { return CppWebBrowser1->RouteKey(msg); };
 
     // 2. The link messages, before anything that can receive them.
     RegisterLinkMessages();
@@ -125,6 +129,8 @@ TForm1::~TForm1() {
     AudioMixerUsb.OnSysDefaultSuccess = nullptr;
     AudioMixerUsb.OnSysDefaultFail = nullptr;
     application_.OnMessage = nullptr;
+    application_.OnDialogKey = nullptr;
+    application_.SetDialogWindow(nullptr);
     application_.OnMinimize = nullptr;
     application_.OnRestore = nullptr;
 }

@@ -17,6 +17,11 @@ public:
     virtual void Navigate(const std::wstring& url) = 0;
     // The host's window follows the control's size.
     virtual void Resize(int width, int height) = 0;
+    // The keyboard comes to the page: it takes the focus and becomes active.
+    virtual void Focus() = 0;
+    // A key for the page's own handling (its Tab, Ctrl+C, Ctrl+V, Delete in
+    // its forms); true when the page took it.
+    virtual bool TranslateAccelerator(MSG& msg) = 0;
 };
 
 }  // namespace dorvane

@@ -90,7 +90,12 @@ HRESULT TBrowserSite::OnPosRectChange(LPCRECT) { return S_OK; }
 HRESULT TBrowserSite::GetBorder(LPRECT) { return INPLACE_E_NOTOOLSPACE; }
 HRESULT TBrowserSite::RequestBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOOLSPACE; }
 HRESULT TBrowserSite::SetBorderSpace(LPCBORDERWIDTHS widths) { return widths ? OLE_E_INVALIDRECT : S_OK; }
-HRESULT TBrowserSite::SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) { return S_OK; }
+// The object names its active part when it becomes active and none when it
+// stops: the keys for the page go to that part first.
+HRESULT TBrowserSite::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+    active_ = window_ ? ComPtr<IOleInPlaceActiveObject>::Share(object) : nullptr;
+    return S_OK;
+}
 HRESULT TBrowserSite::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) { return E_NOTIMPL; }
 HRESULT TBrowserSite::SetMenu(HMENU, HOLEMENU, HWND) { return S_OK; }
 HRESULT TBrowserSite::RemoveMenus(HMENU) { return E_NOTIMPL; }

@@ -8,6 +8,7 @@
 #include <ole2.h>
 #include <oleidl.h>
 #include <atomic>
+#include "ComPtr.h"
 
 namespace dorvane {
 
@@ -34,8 +35,16 @@ class TBrowserSite final : public IOleClientSite, public TInPlaceSiteSide, publi
 public:
     explicit TBrowserSite(HWND window) noexcept : window_(window) {}
 
-    // The window goes: the object is told no window from now on.
-    void Detach() noexcept { window_ = nullptr; }
+    // The window goes: the object is told no window from now on, and its
+    // active part is let go (it holds the site: the two would keep each other).
+    void Detach() noexcept {
+        window_ = nullptr;
+        active_.Reset();
+    }
+    // The object's active part, as it last named it; empty while none is.
+    ComPtr<IOleInPlaceActiveObject> ActiveObject() const noexcept {
+        return ComPtr<IOleInPlaceActiveObject>::Share(active_.Get());
+    }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -88,6 +97,7 @@ private:
     ~TBrowserSite() = default;
     std::atomic<ULONG> refs_{1};
     HWND window_;
+    ComPtr<IOleInPlaceActiveObject> active_;
 };
 
 }  // namespace dorvane

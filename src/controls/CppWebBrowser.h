@@ -7,6 +7,7 @@
 #include <string>
 #include "BrowserHost.h"
 #include "Container.h"
+#include "KeyUse.h"
 
 namespace dorvane {
 
@@ -19,6 +20,10 @@ public:
     // The last address asked for.
     const std::string& LocationURL() const { return location_; }
     bool HasHost() const { return host_ != nullptr; }
+    // A key message for the page's windows goes to the page first; what the
+    // page leaves is typed into it, but Tab, which moves on to the next
+    // control. Keys for other windows are the dialog manager's.
+    KeyUse RouteKey(MSG& msg);
 
 protected:
     bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -54,14 +54,26 @@ void TsuiEdit::ApplyMaxBytes() {
 }
 
 bool TsuiEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg != WM_CHAR || !OnKeyPress) return false;
+    if (!OnKeyPress) return false;
+    if (msg == WM_GETDLGCODE) {
+        // Enter is the field's own key: the dialog manager would otherwise
+        // take it for a default button, and the key press would never come.
+        result = CallOriginal(msg, wp, lp);
+        const auto* key = reinterpret_cast<const MSG*>(lp);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) result |= DLGC_WANTMESSAGE;
+        return true;
+    }
+    if (msg != WM_CHAR) return false;
     char key = static_cast<char>(wp);
     OnKeyPress(key);
     if (key == 0) {
         result = 0;
         return true;
     }
-    result = CallOriginal(msg, static_cast<WPARAM>(static_cast<unsigned char>(key)), lp);
+    // The window is a Unicode one: a key the handler left as it was is typed
+    // as it came, not cut to its low byte.
+    const WPARAM typed = key == static_cast<char>(wp) ? wp : static_cast<WPARAM>(static_cast<unsigned char>(key));
+    result = CallOriginal(msg, typed, lp);
     return true;
 }
 

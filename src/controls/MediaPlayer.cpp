@@ -9,9 +9,6 @@ TMediaPlayer::TMediaPlayer(HWND parent, std::string name, int x, int y, int widt
       device_(device ? std::move(device) : std::make_unique<TMciDevice>()),
       play_(Handle(), "Play", 0, 0, width / 2, height, "Play"),
       stop_(Handle(), "Stop", width / 2, 0, width - width / 2, height, "Stop") {
-    // The player never takes the keyboard focus.
-    play_.SetTabStop(false);
-    stop_.SetTabStop(false);
     play_.OnClick = [this] { if (OnClick) OnClick(Button::Play); };
     stop_.OnClick = [this] { if (OnClick) OnClick(Button::Stop); };
     SetEnabledButtons(false, false);

@@ -39,7 +39,20 @@ bool TOleBrowserHost::Attach(HWND window) {
         Close();
         return false;
     }
+    // The page loads at logon while the panel is hidden: a script error on
+    // it must not open a dialog of its own.
+    browser_->put_Silent(VARIANT_TRUE);
+    window_ = window;
     return true;
+}
+
+void TOleBrowserHost::Focus() {
+    if (!object_ || !site_) return;
+    // Made active, the object puts the focus into its page and names its
+    // active part, which then has the first say over the keys.
+    RECT area{};
+    GetClientRect(window_, &area);
+    object_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_.Get(), 0, window_, &area);
 }
 
 void TOleBrowserHost::Navigate(const std::wstring& url) {
@@ -60,6 +73,12 @@ void TOleBrowserHost::Resize(int width, int height) {
     }
 }
 
+bool TOleBrowserHost::TranslateAccelerator(MSG& msg) {
+    // Held for the call: the object may give up its activation meanwhile.
+    ComPtr<IOleInPlaceActiveObject> active = site_ ? site_->ActiveObject() : nullptr;
+    return active && active->TranslateAccelerator(&msg) == S_OK;
+}
+
 void TOleBrowserHost::Close() noexcept {
     if (object_) {
         if (auto in_place = object_.As<IOleInPlaceObject>(IID_IOleInPlaceObject)) in_place->InPlaceDeactivate();
@@ -72,6 +91,7 @@ void TOleBrowserHost::Close() noexcept {
     object_.Reset();
     if (site_) site_->Detach();
     site_.Reset();
+    window_ = nullptr;
 }
 
 }  // namespace dorvane

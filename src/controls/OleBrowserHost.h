@@ -31,11 +31,16 @@ public:
     bool Attach(HWND window) override;
     void Navigate(const std::wstring& url) override;
     void Resize(int width, int height) override;
+    void Focus() override;
+    // Offered to the object's active part, the one it named when it became
+    // active (it takes keys only while it is).
+    bool TranslateAccelerator(MSG& msg) override;
 
 private:
     void Close() noexcept;
 
     ObjectFactory factory_;
+    HWND window_ = nullptr;
     ComPtr<TBrowserSite> site_;
     ComPtr<IOleObject> object_;
     ComPtr<IWebBrowser2> browser_;

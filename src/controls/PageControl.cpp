@@ -100,6 +100,10 @@ void TsuiPageControl::Activate(int index) {
 }
 
 void TsuiPageControl::ShowActive() {
+    // A control of a page going out of sight keeps the focus unless it is
+    // moved: it would take the keys, and Tab would walk on through its page.
+    const HWND focus = GetFocus();
+    bool focus_leaves = false;
     // Show the new page before hiding the old one, so the area never flashes
     // empty; only the active page takes input.
     if (TsuiTabSheet* page = ActivePage()) {
@@ -108,9 +112,21 @@ void TsuiPageControl::ShowActive() {
     }
     for (int i = 0; i < PageCount(); ++i) {
         if (i == active_) continue;
-        pages_[static_cast<size_t>(i)]->SetVisible(false);
-        pages_[static_cast<size_t>(i)]->SetEnabled(false);
+        TsuiTabSheet& page = *pages_[static_cast<size_t>(i)];
+        if (focus && page.Handle() && IsChild(page.Handle(), focus)) focus_leaves = true;
+        page.SetVisible(false);
+        page.SetEnabled(false);
     }
+    if (focus_leaves) FocusActivePage();
+}
+
+void TsuiPageControl::FocusActivePage() {
+    // The new page's first tab stop, as a dialog box starts; the tab strip
+    // when the page has none.
+    TsuiTabSheet* page = ActivePage();
+    HWND first = page && page->Handle() ? GetNextDlgTabItem(page->Handle(), nullptr, FALSE) : nullptr;
+    if (!first || !IsChild(page->Handle(), first)) first = tabs_.get();
+    if (first) ::SetFocus(first);
 }
 
 void TsuiPageControl::LayOut() {

@@ -2,7 +2,8 @@
 // Exactly the active page is visible and enabled. The active page changes by
 // a tab click or by code, and each real change raises OnChange once; no page
 // is active until one is made active (so making the first page active at
-// start raises OnChange too).
+// start raises OnChange too). A focus on the page that goes moves to the new
+// page's first tab stop.
 #pragma once
 #include <functional>
 #include <vector>
@@ -44,6 +45,7 @@ private:
     void UpdateTab(TsuiTabSheet& page);
     void Activate(int index);
     void ShowActive();
+    void FocusActivePage();
     void LayOut();
 
     WindowHandle tabs_;

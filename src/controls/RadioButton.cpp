@@ -12,7 +12,12 @@ TsuiRadioButton::TsuiRadioButton(HWND parent, std::string name, int x, int y, in
 
 void TsuiRadioButton::SetMark(bool checked) {
     checked_ = checked;
-    if (Handle()) SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!Handle()) return;
+    // The native button makes the checked radio button of a group its tab
+    // stop; a group the program took out of the tab order stays out.
+    const bool tab_stop = TabStop();
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!tab_stop) SetTabStop(false);
 }
 
 void TsuiRadioButton::UncheckSiblings() {

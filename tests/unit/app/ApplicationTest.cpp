@@ -4,6 +4,7 @@
 #include "PeerWindow.h"
 #include "app/Application.h"
 #include "app/ErrorReport.h"
+#include "controls/Handles.h"
 #include "controls/Timer.h"
 
 namespace dorvane::testing {
@@ -97,6 +98,61 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerIsReportedAndTheLoopGoesOn) {
     app.Run();
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(boxes, (std::vector<std::string>{"Dorvane UI|Device not ready.", "Dorvane UI|"}));
+}
+
+// Keys in the dialog window work as in a dialog box, unless the hook keeps a
+// key from the dialog manager: taken, or typed into its window as it is.
+TEST_F(ApplicationTest, KeysOfTheDialogWindowGoThroughTheDialogManager) {
+    WindowHandle form(CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "form", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300,
+                                      200, nullptr, nullptr, nullptr, nullptr));
+    HWND fields[3] = {}, radios[2] = {};
+    for (int i = 0; i < 3; ++i)
+        fields[i] = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10 + 30 * i, 200, 24,
+                                    form.get(), nullptr, nullptr, nullptr);
+    for (int i = 0; i < 2; ++i)
+        radios[i] = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON, 220,
+                                    10 + 30 * i, 60, 24, form.get(), nullptr, nullptr, nullptr);
+    app.SetDialogWindow(form.get());
+    KeyUse answer = KeyUse::Dialog;
+    int offered = 0;
+    app.OnDialogKey = [&](MSG&) {
+        ++offered;
+        return answer;
+    };
+    SetForegroundWindow(form.get());
+    SetFocus(fields[0]);
+    const struct {
+        KeyUse answer;
+        HWND to;
+        UINT message;
+        WPARAM key;
+        HWND focus;
+        int length;  // of the field's text, -1: not looked at
+    } cases[] = {
+        {KeyUse::Dialog, fields[0], WM_KEYDOWN, VK_TAB, fields[1], 0},
+        {KeyUse::Dialog, fields[1], WM_CHAR, 'a', fields[1], 1},
+        {KeyUse::Taken, fields[1], WM_CHAR, 'b', fields[1], 1},
+        {KeyUse::Typed, fields[1], WM_KEYDOWN, VK_TAB, fields[1], -1},
+        {KeyUse::Dialog, fields[1], WM_KEYDOWN, VK_TAB, fields[2], -1},
+        {KeyUse::Dialog, fields[2], WM_KEYDOWN, VK_TAB, radios[0], -1},
+        // The arrows stay with the control (no ungrouped wandering).
+        {KeyUse::Dialog, radios[0], WM_KEYDOWN, VK_DOWN, radios[0], -1},
+    };
+    for (const auto& c : cases) {
+        answer = c.answer;
+        PostMessageA(c.to, c.message, c.key, 1);
+        app.ProcessMessages();
+        EXPECT_EQ(GetFocus(), c.focus) << c.message << " " << c.key;
+        if (c.length >= 0) {
+            EXPECT_EQ(GetWindowTextLengthA(c.to), c.length) << c.message << " " << c.key;
+        }
+    }
+    // Windows outside the dialog window keep their keys to themselves.
+    const int before = offered;
+    PostMessageA(app.Handle(), WM_KEYDOWN, VK_TAB, 1);
+    app.ProcessMessages();
+    EXPECT_EQ(offered, before);
+    app.SetDialogWindow(nullptr);
 }
 
 TEST_F(ApplicationTest, SystemMenuMinimizeAndRestoreReachTheirHandlers) {

@@ -61,11 +61,17 @@ TEST(RadioButton, CheckingOneUnchecksTheOthersOnScreenToo) {
     TestForm form;
     TsuiRadioButton r0(form.Handle(), "r0", 10, 10, 100, 20);
     TsuiRadioButton r1(form.Handle(), "r1", 10, 40, 100, 20);
+    r0.SetTabStop(false);
+    r1.SetTabStop(false);
     r0.SetChecked(true);
     SendMessageA(r1.Handle(), BM_CLICK, 0, 0);
     EXPECT_FALSE(NativeChecked(r0));
     EXPECT_TRUE(NativeChecked(r1));
     EXPECT_FALSE(r0.Checked());
+    // The native button makes a checked radio a tab stop by itself; the
+    // program's choice holds.
+    EXPECT_FALSE(r0.TabStop());
+    EXPECT_FALSE(r1.TabStop());
 }
 
 TEST(Button, ClickFromCodeAndFromTheUser) {

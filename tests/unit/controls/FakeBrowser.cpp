@@ -29,6 +29,8 @@ HRESULT FakeBrowser::QueryInterface(REFIID iid, void** out) {
         *out = static_cast<IOleObject*>(this);
     else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject))
         *out = static_cast<IOleInPlaceObject*>(this);
+    else if (IsEqualIID(iid, IID_IOleInPlaceActiveObject))
+        *out = static_cast<IOleInPlaceActiveObject*>(this);
     else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IWebBrowser) ||
              IsEqualIID(iid, IID_IWebBrowserApp) || IsEqualIID(iid, IID_IWebBrowser2))
         *out = static_cast<IWebBrowser2*>(this);
@@ -59,6 +61,13 @@ HRESULT FakeBrowser::Close(DWORD save) {
 }
 
 HRESULT FakeBrowser::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT area) {
+    if (verb == OLEIVERB_UIACTIVATE && inPlaceSite_) {
+        // Already in place: the page takes the focus and names its active part.
+        log.push_back(L"DoVerb activate");
+        SetActive(true);
+        SetFocus(page_.get());
+        return S_OK;
+    }
     log.push_back(L"DoVerb " + std::wstring(verb == OLEIVERB_INPLACEACTIVATE ? L"in-place activate" : L"other") +
                   L" in " + HandleText(parent) + L" " + (area ? SizeText(*area) : L"no area"));
     if (refuseActivation) return E_FAIL;
@@ -84,6 +93,9 @@ HRESULT FakeBrowser::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND p
     const HRESULT context = inPlaceSite_->GetWindowContext(frame.Put(), document.Put(), &position, &clip, &info);
     HWND frameWindow = nullptr;
     if (frame) frame->GetWindow(&frameWindow);
+    frame_ = std::move(frame);
+    page_.reset(CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, position.right, position.bottom, window,
+                                nullptr, nullptr, nullptr));
     log.push_back(L"site: context " + std::wstring(SUCCEEDED(context) ? L"ok" : L"failed") + L", frame window " +
                   HandleText(frameWindow) + L", " + (document ? L"a document window" : L"no document window") +
                   L", " + SizeText(position) + L" clipped " + SizeText(clip) + L", top window " +
@@ -95,6 +107,23 @@ HRESULT FakeBrowser::InPlaceDeactivate() {
     log.push_back(L"InPlaceDeactivate");
     if (inPlaceSite_) inPlaceSite_->OnInPlaceDeactivate();
     inPlaceSite_.Reset();
+    frame_.Reset();
+    page_.reset();
+    return S_OK;
+}
+
+void FakeBrowser::SetActive(bool active) {
+    if (frame_) frame_->SetActiveObject(active ? static_cast<IOleInPlaceActiveObject*>(this) : nullptr, L"page");
+}
+
+HRESULT FakeBrowser::TranslateAccelerator(LPMSG msg) {
+    if (!msg) return E_INVALIDARG;
+    log.push_back(L"TranslateAccelerator " + std::to_wstring(msg->message) + L" " + std::to_wstring(msg->wParam));
+    return takesKeys ? S_OK : S_FALSE;
+}
+
+HRESULT FakeBrowser::put_Silent(VARIANT_BOOL silent) {
+    log.push_back(silent ? L"put_Silent true" : L"put_Silent false");
     return S_OK;
 }
 

@@ -1,7 +1,8 @@
 // A stand-in for the system's web browser control: an OLE object answering
-// IOleObject, IOleInPlaceObject and IWebBrowser2. It writes each call the
-// host makes to one log, and calls the host's site back the way an object
-// activating in place does, writing what the site answered.
+// IOleObject, IOleInPlaceObject, IOleInPlaceActiveObject and IWebBrowser2. It
+// writes each call the host makes to one log, and calls the host's site back
+// the way an object activating in place does, writing what the site answered.
+// In place it shows its page as a window inside the host's.
 #pragma once
 #include <windows.h>
 #include <ole2.h>
@@ -10,13 +11,15 @@
 #include <string>
 #include <vector>
 #include "controls/ComPtr.h"
+#include "controls/Handles.h"
 
 namespace dorvane::test {
 
 // A window handle as the log writes it.
 std::wstring HandleText(HWND window);
 
-class FakeBrowser final : public IOleObject, public IOleInPlaceObject, public IWebBrowser2 {
+class FakeBrowser final : public IOleObject, public IOleInPlaceObject, public IOleInPlaceActiveObject,
+                          public IWebBrowser2 {
 public:
     std::vector<std::wstring> log;
     // In-place activation fails, as for an object that cannot show itself.
@@ -24,6 +27,14 @@ public:
     // The site the object was given first, kept past its close (objects may
     // hold their site longer than the host holds them).
     ComPtr<IOleClientSite> keptSite;
+
+    // Whether the page takes the keys it is offered.
+    bool takesKeys = false;
+    // The page's window while the object is in place.
+    HWND Page() const { return page_.get(); }
+    // The user clicks into the page (true) or leaves it: the object names
+    // its active part to the frame, or none.
+    void SetActive(bool active);
 
     // References held to the object, its own included.
     ULONG References() {
@@ -63,13 +74,18 @@ public:
     HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD, DWORD*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
 
-    // IOleWindow, IOleInPlaceObject
+    // IOleWindow, IOleInPlaceObject, IOleInPlaceActiveObject
     HRESULT STDMETHODCALLTYPE GetWindow(HWND*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE InPlaceDeactivate() override;
     HRESULT STDMETHODCALLTYPE UIDeactivate() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) override;
     HRESULT STDMETHODCALLTYPE ReactivateAndUndo() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG msg) override;
+    HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
 
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
@@ -134,7 +150,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_Offline(VARIANT_BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_Offline(VARIANT_BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_Silent(VARIANT_BOOL*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_Silent(VARIANT_BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_Silent(VARIANT_BOOL silent) override;
     HRESULT STDMETHODCALLTYPE get_RegisterAsBrowser(VARIANT_BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_RegisterAsBrowser(VARIANT_BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_RegisterAsDropTarget(VARIANT_BOOL*) override { return E_NOTIMPL; }
@@ -150,8 +166,11 @@ private:
     ~FakeBrowser() = default;
     std::atomic<ULONG> refs_{1};
     ComPtr<IOleClientSite> site_;
-    // The site's in-place side, held while the object is active in place.
+    // The site's in-place side and the frame, held while the object is
+    // active in place.
     ComPtr<IOleInPlaceSite> inPlaceSite_;
+    ComPtr<IOleInPlaceFrame> frame_;
+    WindowHandle page_;
 };
 
 }  // namespace dorvane::test

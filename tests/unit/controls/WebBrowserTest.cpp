@@ -5,6 +5,7 @@
 #include "ControlTestSupport.h"
 #include "FakeBrowser.h"
 #include "controls/CppWebBrowser.h"
+#include "controls/KeyUse.h"
 #include "controls/OleApartment.h"
 #include "controls/OleBrowserHost.h"
 
@@ -22,6 +23,8 @@ public:
     void Resize(int width, int height) override {
         log_.push_back(L"size " + std::to_wstring(width) + L"x" + std::to_wstring(height));
     }
+    void Focus() override { log_.push_back(L"focus"); }
+    bool TranslateAccelerator(MSG&) override { return false; }
 
 private:
     std::vector<std::wstring>& log_;
@@ -52,8 +55,9 @@ TEST(CppWebBrowser, NavigateHandsTheAddressToTheHostAndFollowsTheSize) {
 }
 
 // The whole life of the embedded object as the object sees it: put in place
-// in the control's window, asked once for the page, sized with the control,
-// closed with it.
+// in the control's window, told to keep script errors to itself (the page
+// loads while nobody looks), asked once for the page, sized with the
+// control, closed with it.
 TEST(OleBrowserHost, ActivatesTheObjectInPlaceNavigatesOnceAndClosesIt) {
     if (GetACP() != 1252) GTEST_SKIP() << "the address below is written in code page 1252";
     TestForm form;
@@ -73,6 +77,7 @@ TEST(OleBrowserHost, ActivatesTheObjectInPlaceNavigatesOnceAndClosesIt) {
                              L"site: window " + control,
                              L"site: context ok, frame window " + top +
                                  L", no document window, 575x241 clipped 575x241, top window " + top,
+                             L"put_Silent true",
                              L"Navigate http://example.invalid/caf\u00e9 omitted omitted omitted omitted",
                              L"SetObjectRects 575x260 clipped 575x260",
                              L"InPlaceDeactivate",
@@ -88,6 +93,63 @@ TEST(OleBrowserHost, ActivatesTheObjectInPlaceNavigatesOnceAndClosesIt) {
     EXPECT_EQ(site->GetWindow(&window), E_FAIL);
     EXPECT_EQ(window, nullptr);
     EXPECT_EQ(site->CanInPlaceActivate(), S_FALSE);
+}
+
+// Keys for the page go to the part of it the user is in first (its Tab
+// among links and fields, Ctrl+C); what it leaves is typed into it, but Tab,
+// with which the dialog manager moves on past the page.
+TEST(OleBrowserHost, KeysForThePageGoToItsActivePartFirst) {
+    TestForm form;
+    auto fake = MakeCom<FakeBrowser>();
+    auto browser = std::make_unique<TCppWebBrowser>(
+        form.Handle(), "CppWebBrowser1", 0, 0, 575, 241,
+        std::make_unique<TOleBrowserHost>([&] { return ComPtr<IOleObject>::Share(fake.Get()); }));
+    const HWND page = fake->Page();
+    ASSERT_TRUE(page && IsChild(browser->Handle(), page));
+    // Tab onto the control: the page takes the focus and becomes active.
+    EXPECT_TRUE(browser->TabStop());
+    browser->SetFocus();
+    EXPECT_EQ(GetFocus(), page);
+    EXPECT_EQ(fake->log.back(), L"DoVerb activate");
+    const struct Case {
+        const char* what;
+        bool active, takes;
+        HWND to;
+        UINT message;
+        WPARAM key;
+        KeyUse use;
+    } cases[] = {
+        {"before the user is in the page", false, true, page, WM_KEYDOWN, VK_DELETE, KeyUse::Typed},
+        {"its copy key", true, true, page, WM_KEYDOWN, 'C', KeyUse::Taken},
+        {"Tab among its links", true, true, page, WM_KEYDOWN, VK_TAB, KeyUse::Taken},
+        {"Delete it leaves to its field", true, false, page, WM_KEYDOWN, VK_DELETE, KeyUse::Typed},
+        {"an arrow it leaves", true, false, page, WM_KEYDOWN, VK_DOWN, KeyUse::Typed},
+        {"a character", true, false, page, WM_CHAR, 'x', KeyUse::Typed},
+        {"Tab past its last field", true, false, page, WM_KEYDOWN, VK_TAB, KeyUse::Dialog},
+        {"a window beside the page", true, true, form.Handle(), WM_KEYDOWN, VK_TAB, KeyUse::Dialog},
+        {"after the user left the page", false, true, page, WM_KEYDOWN, 'C', KeyUse::Typed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake->SetActive(c.active);
+        fake->takesKeys = c.takes;
+        const size_t logged = fake->log.size();
+        MSG msg{};
+        msg.hwnd = c.to;
+        msg.message = c.message;
+        msg.wParam = c.key;
+        EXPECT_EQ(browser->RouteKey(msg), c.use);
+        const bool offered = c.active && c.to == page;
+        EXPECT_EQ(fake->log.size() - logged, offered ? 1u : 0u);
+        if (offered) {
+            EXPECT_EQ(fake->log.back(),
+                      L"TranslateAccelerator " + std::to_wstring(c.message) + L" " + std::to_wstring(c.key));
+        }
+    }
+    fake->SetActive(true);
+    browser.reset();
+    // The active part the site kept does not keep the object alive.
+    EXPECT_EQ(fake->References(), 1u);
 }
 
 TEST(OleBrowserHost, WithoutAnObjectInPlaceTheControlIsAnEmptyPanel) {
