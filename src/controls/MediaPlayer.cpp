@@ -9,6 +9,9 @@ TMediaPlayer::TMediaPlayer(HWND parent, std::string name, int x, int y, int widt
       device_(device ? std::move(device) : std::make_unique<TMciDevice>()),
       play_(Handle(), "Play", 0, 0, width / 2, height, "Play"),
       stop_(Handle(), "Stop", width / 2, 0, width - width / 2, height, "Stop") {
+    // The player never takes the keyboard focus: Tab passes it by.
+    play_.SetTabStop(false);
+    stop_.SetTabStop(false);
     play_.OnClick = [this] { if (OnClick) OnClick(Button::Play); };
     stop_.OnClick = [this] { if (OnClick) OnClick(Button::Stop); };
     SetEnabledButtons(false, false);
