@@ -15,6 +15,7 @@ set(DORVANE_PURE_SOURCES
 set(DORVANE_PURE_TESTS
   ${DORVANE_ROOT}/tests/unit/app/ProgramFolderTest.cpp
   ${DORVANE_ROOT}/tests/unit/audio/MixerDecibelTest.cpp
+  ${DORVANE_ROOT}/tests/unit/endpointlib/SharedWindowTest.cpp
   ${DORVANE_ROOT}/tests/unit/ring/RingFilesTest.cpp
   ${DORVANE_ROOT}/tests/unit/settings/RingToneBitsTest.cpp
   ${DORVANE_ROOT}/tests/unit/settings/TextLinesTest.cpp

@@ -217,7 +217,7 @@ int WINAPI zelGetVolRange(int flow, float* minDb, float* maxDb, float* stepDb) {
 void WINAPI zelInitDeviceNotification(HWND window, UINT deviceMsg, UINT propertyMsg, UINT controlMsg) {
     if (!g_state->view.Ok()) return;
     Locked b;
-    b->TargetWindow = reinterpret_cast<uintptr_t>(window);
+    b->TargetWindow = StoredWindow(reinterpret_cast<uintptr_t>(window));
     b->DeviceMessage = deviceMsg;
     b->PropertyMessage = propertyMsg;
     b->ControlMessage = controlMsg;

@@ -143,7 +143,7 @@ int TEndpointSimClient::SelectedSlot(int flow) const {
 HWND TEndpointSimClient::TargetWindow() const {
     if (!Ok()) return nullptr;
     TSimBlockView::Guard guard(view_);
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(view_.Block()->TargetWindow));
+    return reinterpret_cast<HWND>(WindowOfStored(view_.Block()->TargetWindow));
 }
 
 uint32_t TEndpointSimClient::EnumerationCount() const {

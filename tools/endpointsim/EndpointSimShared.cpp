@@ -48,7 +48,7 @@ std::wstring_view EndpointName(const SimEndpoint& endpoint) {
 }
 
 void PostToTarget(const SimBlock& block, uint32_t message, WPARAM wp, LPARAM lp) {
-    const HWND target = reinterpret_cast<HWND>(static_cast<uintptr_t>(block.TargetWindow));
+    const HWND target = reinterpret_cast<HWND>(WindowOfStored(block.TargetWindow));
     if (target && message != kNoMessage) PostMessageW(target, message, wp, lp);
 }
 

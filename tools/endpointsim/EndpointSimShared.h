@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <cstdint>
 #include <string_view>
+#include "SharedWindow.h"
 #include "controls/Handles.h"
 
 namespace dorvane::endpointsim {

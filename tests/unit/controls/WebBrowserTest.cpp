@@ -34,6 +34,13 @@ private:
 // stays until the thread ends: a test that sets up either runs on its own.
 void OnOwnThread(const std::function<void()>& body) { std::thread(body).join(); }
 
+// Named: the system's callbacks take its own calling convention on 32-bit
+// Windows, which a lambda's function pointer does not have.
+BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
+    if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 std::vector<HWND> ChildrenOf(HWND parent) {
     std::vector<HWND> found;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -210,13 +217,7 @@ TEST(OleBrowserHost, TheSystemControlLivesInTheControlOnItsThread) {
         TestForm form;
         auto visibleTopLevel = [] {
             int count = 0;
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND w, LPARAM n) {
-                    if (IsWindowVisible(w)) ++*reinterpret_cast<int*>(n);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&count));
+            EnumThreadWindows(GetCurrentThreadId(), CountVisible, reinterpret_cast<LPARAM>(&count));
             return count;
         };
         const int before = visibleTopLevel();

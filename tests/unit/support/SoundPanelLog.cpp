@@ -75,22 +75,30 @@ bool SoundPanelInstalled() {
                                         INVALID_FILE_ATTRIBUTES;
 }
 
+namespace {
+struct DialogCount {
+    DWORD process;
+    int dialogs = 0;
+};
+
+// A named callback: a lambda converts only to the default calling
+// convention, which is not the system's on 32-bit Windows.
+BOOL CALLBACK CountDialog(HWND window, LPARAM p) {
+    auto& c = *reinterpret_cast<DialogCount*>(p);
+    char name[16] = {};
+    DWORD owner = 0;
+    GetClassNameA(window, name, sizeof name);
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == c.process && lstrcmpA(name, "#32770") == 0) ++c.dialogs;
+    return TRUE;
+}
+}  // namespace
+
 int DialogsOn(const std::string& desktop, DWORD process) {
     DesktopHandle handle(OpenDesktopA(desktop.c_str(), 0, FALSE, DESKTOP_ENUMERATE | DESKTOP_READOBJECTS));
     if (!handle) return 0;
-    struct Count {
-        DWORD process;
-        int dialogs = 0;
-    } count{process};
-    EnumDesktopWindows(handle.get(), [](HWND window, LPARAM p) -> BOOL {
-        auto& c = *reinterpret_cast<Count*>(p);
-        char name[16] = {};
-        DWORD owner = 0;
-        GetClassNameA(window, name, sizeof name);
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == c.process && lstrcmpA(name, "#32770") == 0) ++c.dialogs;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&count));
+    DialogCount count{process};
+    EnumDesktopWindows(handle.get(), CountDialog, reinterpret_cast<LPARAM>(&count));
     return count.dialogs;
 }
 
