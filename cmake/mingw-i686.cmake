@@ -10,3 +10,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Tests run under the 32-bit Wine loader (Debian's wine32:i386), in the same
+# prefix and session as the 64-bit ones.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)

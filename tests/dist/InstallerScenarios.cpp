@@ -1,7 +1,7 @@
-// The x64 installer as a user runs it, in a fresh prefix: a silent install
-// that starts the panel, an upgrade over the running panel that keeps the
-// user's files, and a silent uninstall that keeps them too. The scenarios
-// build on each other and run in this order.
+// An installer as a user runs it (x64, or the x86 one the run names), in a
+// fresh prefix: a silent install that starts the panel, an upgrade over the
+// running panel that keeps the user's files, and a silent uninstall that
+// keeps them too. The scenarios build on each other and run in this order.
 #include <windows.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
@@ -87,7 +87,13 @@ protected:
         delete service;
         service = nullptr;
     }
-    static std::string SetupCommand() { return std::string("\"") + DORVANE_SETUP_WINDOWS + "\" /S"; }
+    // This build's installer, or the one the run names (the x86 one).
+    static std::string SetupCommand() {
+        char named[MAX_PATH] = {};
+        const DWORD length = GetEnvironmentVariableA("DORVANE_SETUP", named, sizeof named);
+        const std::string setup = length > 0 && length < sizeof named ? named : DORVANE_SETUP_WINDOWS;
+        return "\"" + setup + "\" /S";
+    }
     static size_t AttachCount() {
         size_t count = 0;
         for (const auto& line : service->Log().Lines()) count += line.find("recv attach") != std::string::npos;

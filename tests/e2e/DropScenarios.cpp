@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -60,10 +61,15 @@ bool DropInto(HWND list, const std::vector<std::string>& names) {
     block += '\0';
     DWORD pid = 0;
     GetWindowThreadProcessId(list, &pid);
-    KernelHandle panel(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
+    KernelHandle panel(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION, FALSE, pid));
     if (!panel) return false;
     void* remote = VirtualAllocEx(panel.get(), nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (!remote || !WriteProcessMemory(panel.get(), remote, block.data(), block.size(), nullptr)) return false;
+    // The block's header is the same for a 32-bit panel, but its handle is
+    // this address cut to 32 bits: it must lie below 4 GiB there.
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(panel.get(), &wow64)) return false;
+    if (wow64 && reinterpret_cast<std::uintptr_t>(remote) > 0xFFFFFFFFu) return false;
     return PostMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
 }
 

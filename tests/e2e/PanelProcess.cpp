@@ -5,9 +5,21 @@
 
 namespace dorvane::testing {
 
-std::string ProgramPath(const std::string& file) { return std::string(DORVANE_BIN_WINDOWS) + "\\" + file; }
+namespace {
+// The build's own programs, unless the run names another build's (the same
+// scenarios against the 32-bit panel).
+std::string FolderFromEnvironment(const char* name, const char* built) {
+    char value[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string(built);
+}
+}  // namespace
 
-std::string EndpointSimFolder() { return DORVANE_ENDPOINTSIM_WINDOWS; }
+std::string ProgramPath(const std::string& file) {
+    return FolderFromEnvironment("DORVANE_PANEL_BIN", DORVANE_BIN_WINDOWS) + "\\" + file;
+}
+
+std::string EndpointSimFolder() { return FolderFromEnvironment("DORVANE_PANEL_ENDPOINTSIM", DORVANE_ENDPOINTSIM_WINDOWS); }
 
 namespace {
 KernelHandle Start(const std::vector<std::string>& args, const std::wstring& folder) {
