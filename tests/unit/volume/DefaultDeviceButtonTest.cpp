@@ -60,6 +60,9 @@ TEST_F(DefaultDeviceButtonTest, NoDeviceOneDeviceOrAQueryForSeveral) {
     Start(3);
     ASSERT_NE(nullptr, form->AudioMixerUsb.Worker());
     EXPECT_TRUE(PumpUntil([&] { return Shows("UNKNOW"); }, 5000));
+    // The worker stays busy until just after its answer was taken; a
+    // request before then is dropped.
+    ASSERT_TRUE(PumpUntil([&] { return !form->AudioMixerUsb.Worker()->Busy; }, 5000));
     Mark();
     form->RefreshSysDefaultButton();
     EXPECT_EQ("before", Button().Caption());
