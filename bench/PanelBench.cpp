@@ -28,6 +28,7 @@
 #include "BenchSupport.h"
 #include "EndpointSimClient.h"
 #include "PeerWindow.h"
+#include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
 
 namespace {
@@ -41,8 +42,6 @@ constexpr DWORD kIdleMs = 60000;
 constexpr DWORD kStatusIntervalMs = 1000;
 constexpr int kSends = 200;
 constexpr int kKeyRounds = 15;
-constexpr uint8_t kKeySpeakerUp = 17;
-constexpr uint8_t kCallVolumeKeys = 6;
 
 // The service's window: the attach broadcasts that reach it are stamped
 // here, in the window procedure, so the pumping's pace does not count.
@@ -393,7 +392,7 @@ int main() {
         return 1;
     }
     const volatile float* shown = &view.Block()->Endpoints[0][speaker].LevelDb[0];
-    const uint32_t in_call = MakeKeyEvent(kStatusUpdateKey, 0, kCallVolumeKeys);
+    const uint32_t in_call = MakeKeyEvent(kStatusUpdateKey, 0, kCallSpeakerKeys);
     std::vector<double> key_to_level;
     for (int round = 0; round < kKeyRounds; ++round) {
         sim.SetLevel(0, speaker, bottom);
@@ -401,11 +400,11 @@ int main() {
         Wait(300);
         const float before = sim.Endpoint(0, speaker).LevelDb[0];
         const Stopwatch watch;
-        SendEvent(panel.window, status, MakeKeyEvent(kKeySpeakerUp, 0, kCallVolumeKeys));
+        SendEvent(panel.window, status, MakeKeyEvent(kKeyUp, 0, kCallSpeakerKeys));
         bool changed = false;
         while (watch.Seconds() < 2 && !(changed = *shown != before)) SwitchToThread();
         const double took = watch.Seconds();
-        SendEvent(panel.window, status, MakeKeyEvent(0, 0, kCallVolumeKeys));
+        SendEvent(panel.window, status, MakeKeyEvent(0, 0, kCallSpeakerKeys));
         if (!changed) {
             std::printf("panel: the key report did not change the speaker (round %d)\n", round);
             return 1;
