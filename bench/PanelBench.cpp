@@ -238,12 +238,6 @@ double Percentile(std::vector<double> v, double p) {
     return v[at];
 }
 
-std::string Mib(double bytes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MiB", bytes / (1024.0 * 1024.0));
-    return text;
-}
-
 // One phone event from the service's thread; its blocked time in seconds,
 // or -1 when it was not answered with 1.
 double SendEvent(HWND to, uint32_t status, uint32_t key_event) {
@@ -309,16 +303,17 @@ int main() {
                     bench::FormatDuration(Median(s.startup)).c_str(), kStartRounds,
                     bench::FormatDuration(*std::min_element(s.startup.begin(), s.startup.end())).c_str(),
                     bench::FormatDuration(*std::max_element(s.startup.begin(), s.startup.end())).c_str(),
-                    Mib(Median(s.memory)).c_str());
+                    bench::FormatMib(Median(s.memory)).c_str());
     const Subject& panel_s = subjects[0];
     const Subject& minimal_s = subjects[1];
     const Subject& wave_s = subjects[2];
-    bench::TableRow("start-up to attach broadcast", Median(panel_s.startup), Median(minimal_s.startup), 1.5);
-    bench::TableRow("start-up (baseline lists wave devices)", Median(panel_s.startup), Median(wave_s.startup), 0);
-    bench::TableRowText("private bytes after 2 s", Mib(Median(panel_s.memory)), Mib(Median(minimal_s.memory)),
-                        Median(panel_s.memory) / Median(minimal_s.memory), 2.0);
-    bench::TableRowText("private bytes (baseline lists wave devices)", Mib(Median(panel_s.memory)),
-                        Mib(Median(wave_s.memory)), Median(panel_s.memory) / Median(wave_s.memory), 0);
+    auto rounds = [](const std::vector<double>& values) { return bench::Samples(values, kStartRounds); };
+    bench::TableRow("start-up to attach broadcast", rounds(panel_s.startup), rounds(minimal_s.startup), 1.5);
+    bench::TableRow("start-up (baseline lists wave devices)", rounds(panel_s.startup), rounds(wave_s.startup), 0);
+    bench::TableRow("private bytes after 2 s", rounds(panel_s.memory), rounds(minimal_s.memory), 2.0,
+                    bench::FormatMib);
+    bench::TableRow("private bytes (baseline lists wave devices)", rounds(panel_s.memory), rounds(wave_s.memory), 0,
+                    bench::FormatMib);
 
     // Both programs at once, both linked to this service.
     Program panel, minimal;
@@ -351,7 +346,8 @@ int main() {
     }
     std::printf("idle %lu s, status every %lu ms: panel CPU %s, minimal CPU %s\n", kIdleMs / 1000, kStatusIntervalMs,
                 bench::FormatDuration(panel_cpu).c_str(), bench::FormatDuration(minimal_cpu).c_str());
-    bench::TableRow("CPU over 60 s idle, link up", panel_cpu, minimal_cpu, 1.2);
+    bench::TableRow("CPU over 60 s idle, link up", bench::Samples::One(panel_cpu), bench::Samples::One(minimal_cpu),
+                    1.2);
 
     // Status updates back to back but spaced, as the panel is idle when the
     // real service sends: each one's blocked time.
@@ -372,8 +368,10 @@ int main() {
     std::printf("status update blocked time: panel median %s p99 %s; bare round trip median %s p99 %s\n",
                 bench::FormatDuration(Median(to_panel)).c_str(), bench::FormatDuration(Percentile(to_panel, 0.99)).c_str(),
                 bench::FormatDuration(bare).c_str(), bench::FormatDuration(Percentile(to_minimal, 0.99)).c_str());
-    bench::TableRow("phone event blocked time, median", Median(to_panel), bare, 1.2);
-    bench::TableRow("phone event blocked time, p99", Percentile(to_panel, 0.99), Percentile(to_minimal, 0.99), 1.5);
+    bench::TableRow("phone event blocked time, median", bench::Samples(to_panel, kSends),
+                    bench::Samples(to_minimal, kSends), 1.2);
+    bench::TableRow("phone event blocked time, p99", bench::Samples::One(Percentile(to_panel, 0.99)),
+                    bench::Samples::One(Percentile(to_minimal, 0.99)), 1.5);
 
     // A key report in a call that lets the keys set the speaker: until the
     // endpoint shows the new level. Each round starts from the bottom.
@@ -414,6 +412,7 @@ int main() {
     std::printf("key report to speaker level: median %s of %d (max %s)\n",
                 bench::FormatDuration(Median(key_to_level)).c_str(), kKeyRounds,
                 bench::FormatDuration(*std::max_element(key_to_level.begin(), key_to_level.end())).c_str());
-    bench::TableRow("key report to endpoint level", Median(key_to_level), bare, 2.0);
+    bench::TableRow("key report to endpoint level", bench::Samples(key_to_level, kKeyRounds),
+                    bench::Samples(to_minimal, kSends), 2.0);
     return 0;
 }
