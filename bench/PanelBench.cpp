@@ -28,6 +28,7 @@
 #include "BenchSupport.h"
 #include "EndpointSimClient.h"
 #include "PeerWindow.h"
+#include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
 
 namespace {
@@ -41,8 +42,6 @@ constexpr DWORD kIdleMs = 60000;
 constexpr DWORD kStatusIntervalMs = 1000;
 constexpr int kSends = 200;
 constexpr int kKeyRounds = 15;
-constexpr uint8_t kKeySpeakerUp = 17;
-constexpr uint8_t kCallVolumeKeys = 6;
 
 // The service's window: the attach broadcasts that reach it are stamped
 // here, in the window procedure, so the pumping's pace does not count.
@@ -239,12 +238,6 @@ double Percentile(std::vector<double> v, double p) {
     return v[at];
 }
 
-std::string Mib(double bytes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MiB", bytes / (1024.0 * 1024.0));
-    return text;
-}
-
 // One phone event from the service's thread; its blocked time in seconds,
 // or -1 when it was not answered with 1.
 double SendEvent(HWND to, uint32_t status, uint32_t key_event) {
@@ -310,16 +303,17 @@ int main() {
                     bench::FormatDuration(Median(s.startup)).c_str(), kStartRounds,
                     bench::FormatDuration(*std::min_element(s.startup.begin(), s.startup.end())).c_str(),
                     bench::FormatDuration(*std::max_element(s.startup.begin(), s.startup.end())).c_str(),
-                    Mib(Median(s.memory)).c_str());
+                    bench::FormatMib(Median(s.memory)).c_str());
     const Subject& panel_s = subjects[0];
     const Subject& minimal_s = subjects[1];
     const Subject& wave_s = subjects[2];
-    bench::TableRow("start-up to attach broadcast", Median(panel_s.startup), Median(minimal_s.startup), 1.5);
-    bench::TableRow("start-up (baseline lists wave devices)", Median(panel_s.startup), Median(wave_s.startup), 0);
-    bench::TableRowText("private bytes after 2 s", Mib(Median(panel_s.memory)), Mib(Median(minimal_s.memory)),
-                        Median(panel_s.memory) / Median(minimal_s.memory), 2.0);
-    bench::TableRowText("private bytes (baseline lists wave devices)", Mib(Median(panel_s.memory)),
-                        Mib(Median(wave_s.memory)), Median(panel_s.memory) / Median(wave_s.memory), 0);
+    auto rounds = [](const std::vector<double>& values) { return bench::Samples(values, kStartRounds); };
+    bench::TableRow("start-up to attach broadcast", rounds(panel_s.startup), rounds(minimal_s.startup), 1.5);
+    bench::TableRow("start-up (baseline lists wave devices)", rounds(panel_s.startup), rounds(wave_s.startup), 0);
+    bench::TableRow("private bytes after 2 s", rounds(panel_s.memory), rounds(minimal_s.memory), 2.0,
+                    bench::FormatMib);
+    bench::TableRow("private bytes (baseline lists wave devices)", rounds(panel_s.memory), rounds(wave_s.memory), 0,
+                    bench::FormatMib);
 
     // Both programs at once, both linked to this service.
     Program panel, minimal;
@@ -352,7 +346,8 @@ int main() {
     }
     std::printf("idle %lu s, status every %lu ms: panel CPU %s, minimal CPU %s\n", kIdleMs / 1000, kStatusIntervalMs,
                 bench::FormatDuration(panel_cpu).c_str(), bench::FormatDuration(minimal_cpu).c_str());
-    bench::TableRow("CPU over 60 s idle, link up", panel_cpu, minimal_cpu, 1.2);
+    bench::TableRow("CPU over 60 s idle, link up", bench::Samples::One(panel_cpu), bench::Samples::One(minimal_cpu),
+                    1.2);
 
     // Status updates back to back but spaced, as the panel is idle when the
     // real service sends: each one's blocked time.
@@ -373,8 +368,10 @@ int main() {
     std::printf("status update blocked time: panel median %s p99 %s; bare round trip median %s p99 %s\n",
                 bench::FormatDuration(Median(to_panel)).c_str(), bench::FormatDuration(Percentile(to_panel, 0.99)).c_str(),
                 bench::FormatDuration(bare).c_str(), bench::FormatDuration(Percentile(to_minimal, 0.99)).c_str());
-    bench::TableRow("phone event blocked time, median", Median(to_panel), bare, 1.2);
-    bench::TableRow("phone event blocked time, p99", Percentile(to_panel, 0.99), Percentile(to_minimal, 0.99), 1.5);
+    bench::TableRow("phone event blocked time, median", bench::Samples(to_panel, kSends),
+                    bench::Samples(to_minimal, kSends), 1.2);
+    bench::TableRow("phone event blocked time, p99", bench::Samples::One(Percentile(to_panel, 0.99)),
+                    bench::Samples::One(Percentile(to_minimal, 0.99)), 1.5);
 
     // A key report in a call that lets the keys set the speaker: until the
     // endpoint shows the new level. Each round starts from the bottom.
@@ -393,7 +390,7 @@ int main() {
         return 1;
     }
     const volatile float* shown = &view.Block()->Endpoints[0][speaker].LevelDb[0];
-    const uint32_t in_call = MakeKeyEvent(kStatusUpdateKey, 0, kCallVolumeKeys);
+    const uint32_t in_call = MakeKeyEvent(kStatusUpdateKey, 0, kCallSpeakerKeys);
     std::vector<double> key_to_level;
     for (int round = 0; round < kKeyRounds; ++round) {
         sim.SetLevel(0, speaker, bottom);
@@ -401,11 +398,11 @@ int main() {
         Wait(300);
         const float before = sim.Endpoint(0, speaker).LevelDb[0];
         const Stopwatch watch;
-        SendEvent(panel.window, status, MakeKeyEvent(kKeySpeakerUp, 0, kCallVolumeKeys));
+        SendEvent(panel.window, status, MakeKeyEvent(kKeyUp, 0, kCallSpeakerKeys));
         bool changed = false;
         while (watch.Seconds() < 2 && !(changed = *shown != before)) SwitchToThread();
         const double took = watch.Seconds();
-        SendEvent(panel.window, status, MakeKeyEvent(0, 0, kCallVolumeKeys));
+        SendEvent(panel.window, status, MakeKeyEvent(0, 0, kCallSpeakerKeys));
         if (!changed) {
             std::printf("panel: the key report did not change the speaker (round %d)\n", round);
             return 1;
@@ -415,6 +412,7 @@ int main() {
     std::printf("key report to speaker level: median %s of %d (max %s)\n",
                 bench::FormatDuration(Median(key_to_level)).c_str(), kKeyRounds,
                 bench::FormatDuration(*std::max_element(key_to_level.begin(), key_to_level.end())).c_str());
-    bench::TableRow("key report to endpoint level", Median(key_to_level), bare, 2.0);
+    bench::TableRow("key report to endpoint level", bench::Samples(key_to_level, kKeyRounds),
+                    bench::Samples(to_minimal, kSends), 2.0);
     return 0;
 }

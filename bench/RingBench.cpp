@@ -16,17 +16,22 @@
 // opened beforehand, the old baseline), and the panel's own sequence of MCI
 // commands made by this benchmark, step by step.
 //
-// The times of first sound come from the monitor's sample count, anchored
-// at the earliest buffer's return; the null sink renders ahead in bursts, so
-// that timeline can run early by some milliseconds and date a sound at the
-// very start of a measurement (a figure of 0). The command times of the
-// step-by-step line are the clock's own and carry no such offset.
+// The times of first sound come from the monitor's sample count, placed on
+// the clock by the recorder (testing::SinkRecorder); they may be some
+// milliseconds off either way, alike for the panel and its baselines. The
+// command times of the step-by-step line are the clock's own.
+//
+// Wine's capture can be deaf for some seconds after it starts. So before
+// the panel is measured, the benchmark plays a tone of its own until the
+// recorder hears it after the call that played it; and every sound is
+// looked for from a little before its cause, so that one dated earlier
+// makes its round "not measured" rather than a figure of 0.
 //
 // One round plays each once and waits for silence after it; the figures are
-// the medians of the rounds.
+// the medians of the rounds. A round that is not heard leaves its figure a
+// sample short, which is "not measured" too.
 #include <windows.h>
 #include <mmsystem.h>
-#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -49,6 +54,12 @@ using namespace dorvane;
 using testing::Clock;
 
 constexpr int kRingRounds = 9;
+// How far before its cause a sound is looked for: far enough to see one
+// the recorder dates early, short enough to hold only the silence a round
+// begins with.
+constexpr double kLookBack = 0.25;
+// How long the recorder may take to hear at all.
+constexpr double kHearingSeconds = 10;
 
 bool SendStatus(testing::PeerWindow& service, HWND to, uint8_t call_state) {
     auto sent = service.Run([=] {
@@ -71,12 +82,32 @@ bool WaitForSilence(testing::SinkRecorder& recorder) {
     return false;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+bool Mci(const std::string& command) { return mciSendStringA(command.c_str(), nullptr, 0, nullptr) == 0; }
+
+// The time from `start` to the first sound heard after it, or nothing when
+// none came within 3 s; below 0 when the recorder dates the sound before
+// `start`.
+std::optional<double> SoundAfter(testing::SinkRecorder& recorder, double start) {
+    const auto heard = recorder.WaitForSound(start - kLookBack, start + 3);
+    if (!heard) return std::nullopt;
+    return *heard - start;
 }
 
-bool Mci(const std::string& command) { return mciSendStringA(command.c_str(), nullptr, 0, nullptr) == 0; }
+// Plays the tone through MCI until the recorder hears it after the play
+// call; false when it never does.
+bool HearsItsOwnTone(testing::SinkRecorder& recorder, const std::string& tone) {
+    const double until = Clock() + kHearingSeconds;
+    while (Clock() < until) {
+        const double start = Clock();
+        if (!Mci("open \"" + tone + "\" alias probe")) return false;
+        Mci("play probe from 0");
+        const auto heard = SoundAfter(recorder, start);
+        Mci("close probe");
+        const bool in_time = heard && *heard > 0;
+        if (WaitForSilence(recorder) && in_time) return true;
+    }
+    return false;
+}
 
 // The player's commands as the panel's media player sends them, each
 // stamped: open by the file's type, milliseconds, seek to the start, play.
@@ -151,20 +182,21 @@ int main() {
         std::printf("ring: the simulated phone was not found\n");
         return 1;
     }
+    if (!HearsItsOwnTone(recorder, tone)) {
+        std::printf("ring: the recorder did not hear the benchmark's own tone within %.0f s\n", kHearingSeconds);
+        return 1;
+    }
 
     std::vector<double> panel, mci, mci_open, mci_play;
     std::vector<double> seq_open, seq_format, seq_seek, seq_play, seq_sound, seq_total;
     for (int round = 0; round < kRingRounds; ++round) {
-        for (int update = 1; update < 5; ++update) SendStatus(service, form.Handle(), 1);
+        for (int update = 1; update < 5; ++update) SendStatus(service, form.Handle(), kCallRinging);
         double start = Clock();
-        SendStatus(service, form.Handle(), 1);
-        const auto rang = recorder.WaitForSound(start, start + 3);
+        SendStatus(service, form.Handle(), kCallRinging);
+        const auto rang = SoundAfter(recorder, start);
         SendStatus(service, form.Handle(), 0);
-        if (!rang || form.Ringing || !WaitForSilence(recorder)) {
-            std::printf("ring: the fifth update was not heard in round %d\n", round);
-            return 1;
-        }
-        panel.push_back(*rang - start);
+        if (rang && !form.Ringing && WaitForSilence(recorder)) panel.push_back(*rang);
+        else std::printf("ring: the fifth update was not heard in round %d\n", round);
 
         start = Clock();
         if (!Mci("open \"" + tone + "\" alias bench")) {
@@ -173,15 +205,15 @@ int main() {
         }
         const double opened = Clock();
         Mci("play bench from 0");
-        const auto played = recorder.WaitForSound(start, start + 3);
+        const auto played = SoundAfter(recorder, start);
         Mci("close bench");
-        if (!played || !WaitForSilence(recorder)) {
+        if (played && WaitForSilence(recorder)) {
+            mci.push_back(*played);
+            mci_open.push_back(opened - start);
+            mci_play.push_back(*played - (opened - start));
+        } else {
             std::printf("ring: MCI's play was not heard in round %d\n", round);
-            return 1;
         }
-        mci.push_back(*played - start);
-        mci_open.push_back(opened - start);
-        mci_play.push_back(*played - opened);
 
         PanelSequence sequence;
         start = Clock();
@@ -189,32 +221,34 @@ int main() {
             std::printf("ring: MCI cannot open the tone by its type\n");
             return 1;
         }
-        const auto sequenced = recorder.WaitForSound(start, start + 3);
+        const auto sequenced = SoundAfter(recorder, start);
         sequence.Close();
-        if (!sequenced || !WaitForSilence(recorder)) {
+        if (sequenced && WaitForSilence(recorder)) {
+            seq_open.push_back(sequence.open);
+            seq_format.push_back(sequence.format - sequence.open);
+            seq_seek.push_back(sequence.seek - sequence.format);
+            seq_play.push_back(sequence.play - sequence.seek);
+            seq_sound.push_back(*sequenced - sequence.seek);
+            seq_total.push_back(*sequenced);
+        } else {
             std::printf("ring: the panel's MCI sequence was not heard in round %d\n", round);
-            return 1;
         }
-        seq_open.push_back(sequence.open);
-        seq_format.push_back(sequence.format - sequence.open);
-        seq_seek.push_back(sequence.seek - sequence.format);
-        seq_play.push_back(sequence.play - sequence.seek);
-        seq_sound.push_back(*sequenced - (start + sequence.seek));
-        seq_total.push_back(*sequenced - start);
     }
     if (!error.empty()) {
         std::printf("ring: the panel reported an error: %s\n", error.c_str());
         return 1;
     }
-    bench::Report("ring", {Median(panel), Median(mci)}, 1.2);
-    bench::Report("ring-play-only", {Median(panel), Median(mci_play)});
-    bench::TableRow("ring (baseline: MCI play of an open file)", Median(panel), Median(mci_play), 0);
+    auto rounds = [](const std::vector<double>& values) { return bench::Samples(values, kRingRounds); };
+    bench::Report("ring", {rounds(panel), rounds(mci)}, 1.2);
+    bench::TableRow("ring (baseline: MCI play of an open file)", rounds(panel), rounds(mci_play), 0);
+    auto median = [&](const std::vector<double>& values) {
+        return bench::FormatDuration(rounds(values).Median());
+    };
     std::printf("ring: baseline open %s + play to sound %s; the panel's MCI sequence: open %s, time format %s, "
                 "seek %s, play call returns after %s, sound after the play call began %s, in all %s\n",
-                bench::FormatDuration(Median(mci_open)).c_str(), bench::FormatDuration(Median(mci_play)).c_str(),
-                bench::FormatDuration(Median(seq_open)).c_str(), bench::FormatDuration(Median(seq_format)).c_str(),
-                bench::FormatDuration(Median(seq_seek)).c_str(), bench::FormatDuration(Median(seq_play)).c_str(),
-                bench::FormatDuration(Median(seq_sound)).c_str(), bench::FormatDuration(Median(seq_total)).c_str());
-    bench::TableRow("ring (baseline: the panel's MCI commands alone)", Median(panel), Median(seq_total), 0);
+                median(mci_open).c_str(), median(mci_play).c_str(), median(seq_open).c_str(),
+                median(seq_format).c_str(), median(seq_seek).c_str(), median(seq_play).c_str(),
+                median(seq_sound).c_str(), median(seq_total).c_str());
+    bench::TableRow("ring (baseline: the panel's MCI commands alone)", rounds(panel), rounds(seq_total), 0);
     return 0;
 }

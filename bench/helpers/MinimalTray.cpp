@@ -24,7 +24,7 @@ UINT g_attach = 0;
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PHONE_EVENT) {
         ReplyMessage(1);
-        KillTimer(hwnd, kWatchdogTimer);
+        // The same id replaces the running timer and starts it afresh.
         SetTimer(hwnd, kWatchdogTimer, kWatchdogMs, nullptr);
         return 1;
     }

@@ -48,7 +48,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     FileListBoxTest->OnChange = [this] { FileListBoxTestChange(); };
     FileListBoxTest->OnDblClick = [this] { FileListBoxTestDblClick(); };
     FileListBoxTest->OnStartCopy = [this](int Index) { FileListBoxTestStartCopy(Index); };
-    FileListBoxTest->OnCopying = [this](int outDev, int inDev) { FileListBoxTestCopying(outDev, inDev); };
+    FileListBoxTest->OnCopying = [this](int count, int index) { FileListBoxTestCopying(count, index); };
     FileListBoxTest->OnEndCopy = [this] { FileListBoxTestEndCopy(); };
     FileListBoxTest->ProcessMessages = [this] { application_.ProcessMessages(); };
     MediaPlayerTest->OnClick = [this](TMediaPlayer::Button button) { MediaPlayerTestClick(button); };
@@ -76,7 +76,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
 
     // 3. Defaults.
     RingToneSendPending = true;
-    RingCountdown = 4;
+    RingCountdown = kUpdatesBeforeRinging;
     Ringing = false;
     ServiceWnd = SavedServiceWnd = nullptr;
     StatusWord = KeyEvent = 0;
@@ -119,7 +119,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     RefreshSysDefaultButton();
     // 17. The web page fills its tab.
     RECT page = suiTabSheetWeb->Bounds();
-    CppWebBrowser1->SetBounds(0, 0, 575, page.bottom - page.top);
+    CppWebBrowser1->SetBounds(0, 0, kPageWidth, page.bottom - page.top);
 }
 
 TForm1::~TForm1() {

@@ -34,6 +34,7 @@
 #include "controls/TrackBar.h"
 #include "controls/TrayIcon.h"
 #include "controls/URLLabel.h"
+#include "link/LinkProtocol.h"
 #include "ring/Filelistboxdragdrop.h"
 #include "settings/SettingsStore.h"
 
@@ -64,14 +65,16 @@ public:
     void FormCreate();
     void FormDestroy();
     void ItemExitClick();
-    void OpenMainWindow();
     // Asks the window to close; FormClose decides whether it really does.
     void Close();
     // true: the close goes through; false: the window is only hidden.
     bool FormClose();
     void HandleInstanceRequest(UINT msg, WPARAM wp, LPARAM lp);
 
-    // --- Frame, pages, showing and hiding (app/Unit1.cpp, app/Unit1Layout.cpp)
+    // --- Frame and pages (app/Unit1Layout.cpp)
+    // Every page of the page control is this wide and this tall.
+    static constexpr int kPageWidth = 575;
+    static constexpr int kPageHeight = 260;
     std::unique_ptr<TsuiPageControl> suiPageControl1;
     std::unique_ptr<TsuiTabSheet> suiTabSheetUrl, suiTabSheetRing, suiTabSheetAudio, suiTabSheetWeb;
     std::unique_ptr<TImage> ImageHint;
@@ -81,11 +84,12 @@ public:
     const std::vector<TControl*>& Components() const { return components_; }
     void suiPageControl1Change();
     void suiButtonShowHintClick();
+
+    // --- Tray presence, showing and hiding, status overlay (app/TrayPresence.cpp)
+    void OpenMainWindow();
     void FormActivate();
     bool ForceForeground(HWND window);
     void TimerMinTimer();
-
-    // --- Tray presence and status overlay (app/TrayPresence.cpp)
     TTrayIcon TrayIconSts;
     TsuiPopupMenu suiPopupMenuTrayIcon;
     TMenuItem* ItemSetup = nullptr;
@@ -133,7 +137,7 @@ public:
     void TimerKeyRepeatTimer();  // one key step (link/KeypadNavigation.cpp)
 
     // Timers of every subsystem, all on the user-interface thread.
-    TTimer TimerDrvCheck{3000, true};           // link watchdog
+    TTimer TimerDrvCheck{kWatchdogMs, true};    // link watchdog
     TTimer TimerKeyRepeat{300};                 // key repeat
     TTimer TimerMouseUp{500};                   // single click on the tray icon
     TTimer TimerMin{10000};                     // auto-hide of the main window
@@ -157,7 +161,14 @@ public:
     void AudioMixerUsbSysDefaultSuccess(TAudioMixer& sender, int outDev, int inDev);
     void AudioMixerUsbSysDefaultFail(TAudioMixer& sender);
     void suiButtonSysAudioOutClick();
-    // The volume group (audio/VolumePage.cpp)
+    // The volume group, its guarded setters and the ring volume setting
+    // (audio/VolumePage.cpp)
+    bool ChangeGuard = false;
+    void GuardedSetBar(TsuiTrackBar& bar, int position, int enabled, int min, int max);
+    void GuardedSetBox(TsuiCheckBox& box, int checked, int enabled);
+    void ReadRingTone();
+    void WriteRingTone();
+    void suiTrackBarVolRingChange();
     bool SpeakerRemembered = false;
     int RememberedSpeakerPosition = 0;
     bool RememberedSpeakerMute = false;
@@ -178,6 +189,7 @@ public:
     bool AutoSelectOutPending = false;
     bool AutoSelectInPending = false;
     void UpdateSkypeGroup(bool skype_present);
+    void FillSkypeLists();
     enum class SkypeList { Out, In };
     void ApplySkypeDeviceReply(const std::string& text, const char* prefix, SkypeList list);
     void SendSkypeDevice(SkypeList list);
@@ -187,8 +199,10 @@ public:
     void suiComboBoxSkypeInChange();
 
     // --- Ring tones (ring/)
+    // Status updates of a ringing call let pass before the tone starts.
+    static constexpr int kUpdatesBeforeRinging = 4;
     bool Ringing = false;
-    int RingCountdown = 4;
+    int RingCountdown = kUpdatesBeforeRinging;
     bool RingToneSendPending = true;
     std::unique_ptr<TDriveComboBox> suiDriveComboBoxTest;
     std::unique_ptr<TDirectoryListBox> DirectoryListBoxTest;
@@ -225,7 +239,8 @@ public:
     void StopTone();
     // Copy progress of a drop onto the ring list.
     void FileListBoxTestStartCopy(int Index);
-    void FileListBoxTestCopying(int outDev, int inDev);
+    // `count` items dropped in all; `index` is the one just handled.
+    void FileListBoxTestCopying(int count, int index);
     void FileListBoxTestEndCopy();
 
     // --- Website shortcuts and the embedded web page (web/)
@@ -265,14 +280,8 @@ public:
     void CreateWebPage();
     void CreateBrowserPage();
 
-    // --- Settings (settings/, and the volume page's guarded setters in audio/)
+    // --- Settings (settings/)
     SettingsStore Settings;
-    bool ChangeGuard = false;
-    void ReadRingTone();
-    void WriteRingTone();
-    void GuardedSetBar(TsuiTrackBar& bar, int position, int enabled, int min, int max);
-    void GuardedSetBox(TsuiCheckBox& box, int checked, int enabled);
-    void suiTrackBarVolRingChange();
 
     // --- Languages, texts and fonts (i18n/)
     int CurrentLanguage = 0;
@@ -290,7 +299,6 @@ public:
     std::string MenuText(unsigned entry) const;
     // Controls that show the system's or the user's text, not the table's.
     bool IsSystemCharsetControl(const TControl* control) const;
-    void FillSkypeLists();
 
 private:
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp);

@@ -53,7 +53,6 @@ void TAudioMixer::StopWorker() {
     if (!worker_) return;
     destroying_ = true;
     worker_->Terminate();
-    for (int i = 0; i < 50; ++i) ResumeThread(worker_->Handle());
     // The worker may be in its send to this thread's window: the waits let
     // that in (its answer is dropped) instead of sleeping through it.
     worker_->WaitFor(500);

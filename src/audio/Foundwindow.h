@@ -46,7 +46,6 @@ public:
 
     void Terminate() { terminated_ = true; }
     bool Terminated() const { return terminated_; }
-    HANDLE Handle() const { return thread_.get(); }
     DWORD ThreadId() const { return threadId_; }
     // Waits up to timeout_ms for the thread's end, answering messages sent
     // to this thread meanwhile (the worker's answer among them). True when

@@ -22,7 +22,11 @@ TTimer::~TTimer() { Disarm(); }
 
 void TTimer::Arm() {
     ++start_count_;
-    if (window_ && interval_ > 0) SetTimer(window_.get(), kTimerId, interval_, nullptr);
+    if (!window_) return;
+    // The same id again replaces a running timer and starts its period
+    // afresh: a restart is this one call, never a kill and a set.
+    if (interval_ > 0) SetTimer(window_.get(), kTimerId, interval_, nullptr);
+    else Disarm();
 }
 
 void TTimer::Disarm() {
@@ -38,15 +42,12 @@ void TTimer::SetEnabled(bool enabled) {
 void TTimer::SetInterval(UINT interval_ms) {
     if (interval_ms == interval_) return;
     interval_ = interval_ms;
-    if (enabled_) {
-        Disarm();
-        Arm();
-    }
+    if (enabled_) Arm();
 }
 
 void TTimer::Restart() {
-    Stop();
-    Start();
+    enabled_ = true;
+    Arm();
 }
 
 void TTimer::RestartIfRunning() {

@@ -23,7 +23,7 @@ public:
 
     void Start() { SetEnabled(true); }
     void Stop() { SetEnabled(false); }
-    // Stop and start: a full interval from now.
+    // Start, or start again if running: a full interval from now.
     void Restart();
     // Restart only when running; a stopped timer stays stopped.
     void RestartIfRunning();

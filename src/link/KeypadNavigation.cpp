@@ -2,23 +2,11 @@
 // and what each key does to the window, its pages and the focused control.
 #include <algorithm>
 #include "app/Unit1.h"
+#include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
 
 namespace dorvane {
 namespace {
-
-constexpr uint8_t kKeyUp = 17;
-constexpr uint8_t kKeyDown = 31;
-constexpr uint8_t kKeyLeft = 37;
-constexpr uint8_t kKeyRight = 38;
-constexpr uint8_t kKeyPage = 36;
-// The rows labelled 1 to 5, in that order.
-constexpr uint8_t kKeyRows[] = {35, 30, 25, 20, 34};
-// The service reports this code for a key the panel must never act on;
-// holding it is holding nothing.
-constexpr uint8_t kKeyIgnored = 32;
-// During this call state the up and down keys are the speaker's.
-constexpr uint8_t kSpeakerCallState = 6;
 
 constexpr int kWebPage = 0;
 constexpr int kRingPage = 1;
@@ -91,7 +79,7 @@ void TForm1::TimerKeyRepeatTimer() {
     const uint8_t navigation = NavigationByteOf(KeyEvent);
     const uint8_t call_state = CallStateOf(KeyEvent);
     const bool live = (navigation != 0 && HeldKey != kKeyIgnored) || HeldKey == kKeyPage ||
-                      (call_state == kSpeakerCallState && (HeldKey == kKeyUp || HeldKey == kKeyDown));
+                      (call_state == kCallSpeakerKeys && (HeldKey == kKeyUp || HeldKey == kKeyDown));
     if (!live) {
         HeldKey = PrevKey = 0;
         return;
@@ -107,7 +95,7 @@ void TForm1::TimerKeyRepeatTimer() {
     // Working the keypad is use, like the mouse: the window stays up.
     TimerMin.RestartIfRunning();
 
-    if (call_state == kSpeakerCallState && (key == kKeyUp || key == kKeyDown)) {
+    if (call_state == kCallSpeakerKeys && (key == kKeyUp || key == kKeyDown)) {
         const int step = suiTrackBarVolOut->PageSize();
         StepBar(*suiTrackBarVolOut, key == kKeyUp ? step : -step);
         return;

@@ -41,6 +41,10 @@ constexpr uint32_t kKeyboardLockBit = 1u << 9;
 // Key event (lParam of WM_PHONE_EVENT).
 constexpr uint8_t kStatusUpdateKey = 0xFF;
 
+// Call states (the key event's top byte) with a meaning to the panel.
+constexpr uint8_t kCallRinging = 1;      // an incoming call rings
+constexpr uint8_t kCallSpeakerKeys = 6;  // the up and down keys set the speaker
+
 inline uint8_t KeyCodeOf(uint32_t key_event) { return static_cast<uint8_t>(key_event & 0xFF); }
 inline uint8_t NavigationByteOf(uint32_t key_event) { return static_cast<uint8_t>((key_event >> 8) & 0xFF); }
 inline uint8_t CallStateOf(uint32_t key_event) { return static_cast<uint8_t>((key_event >> 24) & 0xFF); }

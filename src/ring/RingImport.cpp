@@ -9,10 +9,10 @@ void TForm1::FileListBoxTestStartCopy(int Index) {
     suiProgressBarCopy->SetMax(Index);
 }
 
-void TForm1::FileListBoxTestCopying(int outDev, int inDev) {
+void TForm1::FileListBoxTestCopying(int count, int index) {
     // A long copy is the user at work: the window stays open.
     TimerMin.RestartIfRunning();
-    if (inDev < outDev) suiProgressBarCopy->SetPosition(inDev);
+    if (index < count) suiProgressBarCopy->SetPosition(index);
 }
 
 void TForm1::FileListBoxTestEndCopy() {

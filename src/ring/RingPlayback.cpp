@@ -2,13 +2,10 @@
 // buttons are its state: Stop enabled while a tone plays, Play while idle
 // with an output device to play on.
 #include "app/Unit1.h"
+#include "link/LinkProtocol.h"
 #include "ring/FileExists.h"
 
 namespace dorvane {
-namespace {
-constexpr uint8_t kCallRinging = 1;
-constexpr int kUpdatesBeforeRinging = 4;
-}  // namespace
 
 void TForm1::PlayTone(const std::string& path) {
     if (FileExists(path)) {

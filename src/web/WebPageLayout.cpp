@@ -47,8 +47,8 @@ void TForm1::CreateWebPage() {
 
 void TForm1::CreateBrowserPage() {
     // As tall as the page once the page control has laid its pages out.
-    Own(CppWebBrowser1, std::make_unique<TCppWebBrowser>(suiTabSheetWeb->Handle(), "CppWebBrowser1", 0, 0, 575, 260,
-                                                         std::make_unique<TOleBrowserHost>()));
+    Own(CppWebBrowser1, std::make_unique<TCppWebBrowser>(suiTabSheetWeb->Handle(), "CppWebBrowser1", 0, 0, kPageWidth,
+                                                         kPageHeight, std::make_unique<TOleBrowserHost>()));
 }
 
 }  // namespace dorvane

@@ -13,6 +13,8 @@
 #include "PanelProcess.h"
 #include "PeerWindow.h"
 #include "audio/MixerDecibel.h"
+#include "link/KeypadKeys.h"
+#include "link/LinkProtocol.h"
 #include "phonesim/PhoneService.h"
 
 namespace dorvane::testing {
@@ -178,10 +180,10 @@ TEST_F(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeaker
 
     // Outside navigation mode the page key opens the hidden window, then
     // turns its pages round.
-    press(36);
+    press(kKeyPage);
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form) && GetForegroundWindow() == form; }, 3000));
     for (int page : {1, 2, 3, 0}) {
-        press(36);
+        press(kKeyPage);
         EXPECT_TRUE(PumpUntil([&] { return ActivePage(form) == page; }, 2000)) << page;
     }
 
@@ -189,23 +191,23 @@ TEST_F(AudioPageScenario, TheKeypadOpensThePanelTurnsItsPagesAndRaisesTheSpeaker
     // at once and a page at every repeat, the endpoint following.
     PostMessageA(form, WM_CLOSE, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(form); }, 3000));
-    service->SetCallState(6);
+    service->SetCallState(kCallSpeakerKeys);
     service->SendStatusNow();
-    service->KeyDown(17);
+    service->KeyDown(kKeyUp);
     ASSERT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) != 0; }, 2000));
     // The first step, as the endpoint reads it back (a few positions low).
     EXPECT_GE(VolumeGroup::Position(group.speaker), 4096 - 8);
     EXPECT_LE(VolumeGroup::Position(group.speaker), 4096);
     ASSERT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) >= 3 * 4096 - 24; }, 3000));
     // Holding key 32 holds no key: the repeat ends where it stands.
-    service->KeyDown(32);
+    service->KeyDown(kKeyIgnored);
     PumpUntil([] { return false; }, 400);
     const int held = VolumeGroup::Position(group.speaker);
     PumpUntil([] { return false; }, 900);
     EXPECT_EQ(VolumeGroup::Position(group.speaker), held);
     EXPECT_LT(held, 65535);
     // Held again, it climbs to the top and the endpoint with it.
-    service->KeyDown(17);
+    service->KeyDown(kKeyUp);
     EXPECT_TRUE(PumpUntil([&] { return VolumeGroup::Position(group.speaker) == 65535; }, 8000));
     const float top = endpoint.MaxDb;
     EXPECT_TRUE(PumpUntil([&] { return sim.Endpoint(0, speaker).LevelDb[0] == top; }, 2000));

@@ -13,6 +13,7 @@
 #include "PeerWindow.h"
 #include "SoundDevices.h"
 #include "SoundPanelLog.h"
+#include "WindowText.h"
 #include "controls/Handles.h"
 
 namespace dorvane::testing {
@@ -23,12 +24,6 @@ using dorvane::test::ProcessEnded;
 using dorvane::test::SoundPanelInstalled;
 using dorvane::test::SoundPanelLog;
 using endpointsim::TEndpointSimClient;
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    GetWindowTextW(window, text, 256);
-    return text;
-}
 
 // The audio page's only push button: the one beside the volume group.
 HWND SysAudioOutButton(HWND form) {
@@ -130,7 +125,7 @@ TEST_F(DefaultDeviceScenario, OnXpTheButtonNamesThePanelsDefaultAndAClickOpensTh
     ASSERT_NE(nullptr, form);
     const HWND button = SysAudioOutButton(form);
     ASSERT_NE(nullptr, button);
-    EXPECT_TRUE(PumpUntil([&] { return TextOf(button) == L"USB Audio Device"; }, 20000)) << TextOf(button).size();
+    EXPECT_TRUE(PumpUntil([&] { return WideTextOf(button) == L"USB Audio Device"; }, 20000)) << WideTextOf(button).size();
     EXPECT_TRUE(IsWindowEnabled(button));
     // The query's panel: on a desktop of its own, cancelled, and gone.
     std::vector<std::string> lines = log.Lines();
@@ -167,11 +162,11 @@ TEST_F(DefaultDeviceScenario, OnVistaTheButtonNamesTheDefaultEndpointAndFollowsA
     ASSERT_NE(nullptr, form);
     const HWND button = SysAudioOutButton(form);
     ASSERT_NE(nullptr, button);
-    EXPECT_EQ(L"Speakers (USB Audio Device)", TextOf(button));
+    EXPECT_EQ(L"Speakers (USB Audio Device)", WideTextOf(button));
     EXPECT_TRUE(IsWindowEnabled(button));
 
     sim.SetDefault(0, sim.Find(0, L"Speakers (High Definition Audio Device)"));
-    EXPECT_TRUE(PumpUntil([&] { return TextOf(button) == L"Speakers (High Definition Audio Device)"; }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return WideTextOf(button) == L"Speakers (High Definition Audio Device)"; }, 5000));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "TempFolder.h"
 #include "controls/Handles.h"
 #include "i18n/TextConvert.h"
+#include "link/KeypadKeys.h"
 #include "phonesim/PhoneService.h"
 
 namespace dorvane::testing {
@@ -98,7 +99,7 @@ protected:
 
         // The page key opens the window, then turns to the ring page.
         auto page_key = [&] {
-            service->KeyDown(36);
+            service->KeyDown(kKeyPage);
             service->KeyUp();
         };
         // Keys reach only a panel the service knows.

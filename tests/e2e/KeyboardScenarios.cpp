@@ -8,6 +8,7 @@
 #include "PanelProcess.h"
 #include "PeerWindow.h"
 #include "TempFolder.h"
+#include "link/KeypadKeys.h"
 #include "phonesim/PhoneService.h"
 
 namespace dorvane::testing {
@@ -86,7 +87,7 @@ TEST(KeyboardScenario, TabAndShiftTabWalkTheShownPageOnly) {
     // the new page only, and comes round again.
     SendMessageA(radios[2], BM_CLICK, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return FocusOf(form) == name; }, 2000));
-    service.KeyDown(36);
+    service.KeyDown(kKeyPage);
     service.KeyUp();
     ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(website_page); }, 3000));
     std::vector<HWND> round{FocusOf(form)};

@@ -5,6 +5,7 @@
 #include <map>
 #include "PanelProcess.h"
 #include "PeerWindow.h"
+#include "WindowText.h"
 #include "i18n/LanguageTable.h"
 #include "i18n/TextConvert.h"
 #include "link/LinkProtocol.h"
@@ -16,20 +17,6 @@ constexpr char kKey[] = "SoftWare\\TALVEX\\USB_PHONE_K52";
 
 std::string Cell(unsigned entry, int language, UINT code_page) {
     return NarrowText(AsWide(LanguageCellText(entry, language)), code_page);
-}
-
-std::string TextOf(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-// From another process the W function reads the window's own UTF-16 text,
-// the one its title bar draws.
-std::wstring WideTextOf(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
 }
 
 class LanguageScenario : public ::testing::Test {

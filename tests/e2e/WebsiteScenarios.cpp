@@ -10,6 +10,7 @@
 #include "PeerWindow.h"
 #include "TempFolder.h"
 #include "controls/Handles.h"
+#include "link/KeypadKeys.h"
 #include "phonesim/PhoneService.h"
 
 namespace dorvane::testing {
@@ -178,7 +179,7 @@ TEST_F(WebsiteScenario, EntriesAreTypedInSavedAndOpenedByClickAndByTheKeypad) {
     Click(labels[0]);
     EXPECT_EQ(HttpHandler::Arrived(1), "http://mail.example/\n");
     service->SetNavigation(1);
-    service->KeyDown(25);  // the third row
+    service->KeyDown(kKeyRow3);
     service->KeyUp();
     EXPECT_EQ(HttpHandler::Arrived(2), "http://mail.example/\nhttp://news.example/\n");
 }

@@ -3,14 +3,12 @@
 #include <vector>
 #include "PanelProcess.h"
 #include "PeerWindow.h"
+#include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
 
 namespace dorvane::testing {
 namespace {
 
-// The keypad's codes as the phone service reports them.
-constexpr uint8_t kKeyUp = 17, kKeyDown = 31, kKeyLeft = 37, kKeyRight = 38, kKeyPage = 36;
-constexpr uint8_t kCallRinging = 1, kCallSpeakerKeys = 6;
 constexpr int kVolumePage = 2;
 // Enough for a page turn, a list refill and an endpoint write with its
 // notification to pile up, few enough that nothing waits long behind them.

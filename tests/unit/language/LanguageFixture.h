@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "PeerWindow.h"
+#include "WindowText.h"
 #include "app/Application.h"
 #include "app/Unit1.h"
 #include "i18n/LanguageTable.h"
@@ -54,19 +55,9 @@ protected:
         GetObjectA(control.Font(), sizeof lf, &lf);
         return lf;
     }
-    std::string Caption() const {
-        char text[256] = {};
-        GetWindowTextA(form->Handle(), text, sizeof text);
-        return text;
-    }
-    // The title as the title bar reads it to draw it: the window's own
-    // UTF-16 text, asked of the window.
-    std::wstring Title() const {
-        wchar_t text[256] = {};
-        // Asked as the title bar asks when it draws itself.
-        GetWindowTextW(form->Handle(), text, 256);
-        return text;
-    }
+    std::string Caption() const { return TextOf(form->Handle()); }
+    // The title as the title bar reads it to draw it.
+    std::wstring Title() const { return WideTextOf(form->Handle()); }
     int Checked() const {
         int checked = -1;
         for (int k = 0; k < form->ItemLanguage->Count(); ++k)

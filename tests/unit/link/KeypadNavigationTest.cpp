@@ -6,13 +6,11 @@
 #include "LinkFixture.h"
 #include "TempFolder.h"
 #include "controls/Handles.h"
+#include "link/KeypadKeys.h"
 
 namespace dorvane::testing {
 namespace {
 
-constexpr uint8_t kUp = 17, kDown = 31, kLeft = 37, kRight = 38, kPage = 36;
-constexpr uint8_t kRow1 = 35, kRow3 = 25, kRow5 = 34;
-constexpr uint8_t kHoldsNothing = 32;
 constexpr int kTick = -1;
 
 enum class Window { Hidden, Behind, Front };
@@ -89,21 +87,25 @@ TEST_F(KeypadTest, TheFirstRuleThatAppliesDecidesWhatAKeyDoes) {
         uint8_t navigation, call_state, key;
         Effect effect;
     } cases[] = {
-        {"hidden: the page key opens the window", Window::Hidden, 0, 0, kPage, Effect::Opened},
-        {"hidden: the page key opens it during a call too", Window::Hidden, 0, 6, kPage, Effect::Opened},
-        {"hidden: other keys wait for the window", Window::Hidden, 1, 0, kDown, Effect::Nothing},
-        {"hidden: up outside navigation mode", Window::Hidden, 0, 0, kUp, Effect::Nothing},
-        {"hidden: up in call state 6 is the speaker's", Window::Hidden, 0, 6, kUp, Effect::SpeakerUp},
-        {"behind: the page key only brings it up", Window::Behind, 0, 0, kPage, Effect::BroughtToFront},
-        {"behind: a row key only brings it up", Window::Behind, 1, 0, kRow1, Effect::BroughtToFront},
+        {"hidden: the page key opens the window", Window::Hidden, 0, 0, kKeyPage, Effect::Opened},
+        {"hidden: the page key opens it during a call too", Window::Hidden, 0, kCallSpeakerKeys, kKeyPage,
+         Effect::Opened},
+        {"hidden: other keys wait for the window", Window::Hidden, 1, 0, kKeyDown, Effect::Nothing},
+        {"hidden: up outside navigation mode", Window::Hidden, 0, 0, kKeyUp, Effect::Nothing},
+        {"hidden: up in call state 6 is the speaker's", Window::Hidden, 0, kCallSpeakerKeys, kKeyUp, Effect::SpeakerUp},
+        {"behind: the page key only brings it up", Window::Behind, 0, 0, kKeyPage, Effect::BroughtToFront},
+        {"behind: a row key only brings it up", Window::Behind, 1, 0, kKeyRow1, Effect::BroughtToFront},
         {"behind: so does a key without a meaning", Window::Behind, 1, 0, 99, Effect::BroughtToFront},
-        {"behind: down outside navigation mode", Window::Behind, 0, 0, kDown, Effect::Nothing},
-        {"behind: down in call state 6 stays behind", Window::Behind, 0, 6, kDown, Effect::SpeakerDown},
-        {"in front: the page key turns the page", Window::Front, 0, 0, kPage, Effect::NextPage},
-        {"in front: in navigation mode too", Window::Front, 1, 0, kPage, Effect::NextPage},
-        {"in front: down outside navigation mode", Window::Front, 0, 0, kDown, Effect::Nothing},
-        {"in front: call state 6 comes before navigation", Window::Front, 1, 6, kUp, Effect::SpeakerUp},
-        {"in front: the page key still works in call state 6", Window::Front, 1, 6, kPage, Effect::NextPage},
+        {"behind: down outside navigation mode", Window::Behind, 0, 0, kKeyDown, Effect::Nothing},
+        {"behind: down in call state 6 stays behind", Window::Behind, 0, kCallSpeakerKeys, kKeyDown,
+         Effect::SpeakerDown},
+        {"in front: the page key turns the page", Window::Front, 0, 0, kKeyPage, Effect::NextPage},
+        {"in front: in navigation mode too", Window::Front, 1, 0, kKeyPage, Effect::NextPage},
+        {"in front: down outside navigation mode", Window::Front, 0, 0, kKeyDown, Effect::Nothing},
+        {"in front: call state 6 comes before navigation", Window::Front, 1, kCallSpeakerKeys, kKeyUp,
+         Effect::SpeakerUp},
+        {"in front: the page key still works in call state 6", Window::Front, 1, kCallSpeakerKeys, kKeyPage,
+         Effect::NextPage},
     };
     constexpr int kStart = 32768;
     for (const Case& c : cases) {
@@ -130,7 +132,7 @@ TEST_F(KeypadTest, ThePageKeyGoesRoundTheFourPages) {
     std::vector<int> pages;
     std::vector<bool> takes_drops;
     for (int i = 0; i < 5; ++i) {
-        Tap(kPage);
+        Tap(kKeyPage);
         pages.push_back(form->suiPageControl1->ActivePageIndex());
         // The page's own change handling runs, as for a tab click.
         takes_drops.push_back(form->FileListBoxTest->DragDropFile());
@@ -139,7 +141,7 @@ TEST_F(KeypadTest, ThePageKeyGoesRoundTheFourPages) {
     EXPECT_EQ(takes_drops, (std::vector<bool>{true, false, false, false, true}));
 
     // Holding the key turns one page only.
-    Report(kPage);
+    Report(kKeyPage);
     Tick();
     Tick();
     EXPECT_EQ(form->suiPageControl1->ActivePageIndex(), 2);
@@ -147,9 +149,9 @@ TEST_F(KeypadTest, ThePageKeyGoesRoundTheFourPages) {
 
 TEST_F(KeypadTest, KeysInUseKeepTheWindowFromHidingItself) {
     // Hidden, the auto-hide is stopped and a speaker key leaves it so.
-    Report(kUp, 0, 6);
+    Report(kKeyUp, 0, kCallSpeakerKeys);
     EXPECT_FALSE(form->TimerMin.Enabled());
-    Report(0, 0, 6);
+    Report(0, 0, kCallSpeakerKeys);
 
     ASSERT_NO_FATAL_FAILURE(Put(Window::Front));
     form->suiPageControl1->SetActivePageIndex(3);  // where no key does anything
@@ -159,11 +161,11 @@ TEST_F(KeypadTest, KeysInUseKeepTheWindowFromHidingItself) {
         uint8_t navigation;
         bool restarts;
     } cases[] = {
-        {"a press", kDown, 1, true},
+        {"a press", kKeyDown, 1, true},
         {"a repeat", kTick, 1, true},
         {"a release", 0, 1, false},
-        {"a key that is not live", kDown, 0, false},
-        {"key 32", kHoldsNothing, 1, false},
+        {"a key that is not live", kKeyDown, 0, false},
+        {"key 32", kKeyIgnored, 1, false},
         {"a key without a meaning in navigation mode", 99, 1, true},
     };
     for (const Case& c : cases) {
@@ -199,7 +201,7 @@ TEST_F(KeypadTest, HoldingUpInCallStateSixRaisesTheSpeakerEveryTickToTheTop) {
         const HWND focus = GetFocus();
 
         std::vector<int> levels, expected;
-        Report(kUp, c.navigation, 6);
+        Report(kKeyUp, c.navigation, kCallSpeakerKeys);
         levels.push_back(form->suiTrackBarVolOut->Position());
         for (int tick = 0; tick < 17; ++tick) {
             EXPECT_TRUE(form->TimerKeyRepeat.Enabled());
@@ -215,7 +217,7 @@ TEST_F(KeypadTest, HoldingUpInCallStateSixRaisesTheSpeakerEveryTickToTheTop) {
         EXPECT_EQ(form->suiTrackBarVolIn->Position(), 0);
 
         // Down brings it back the same way.
-        Report(kDown, c.navigation, 6);
+        Report(kKeyDown, c.navigation, kCallSpeakerKeys);
         EXPECT_EQ(form->suiTrackBarVolOut->Position(), 65535 - 4096);
     }
 }
@@ -234,19 +236,19 @@ TEST_F(KeypadTest, KeyReportsAndTicksBecomePressRepeatAndRelease) {
         uint8_t held, prev;
         bool repeating;
     } steps[] = {
-        {"a press of right", kRight, 1, 65535, kRight, kRight, true},
-        {"the same key reported again is a repeat", kRight, 1, 65535, kRight, kRight, true},
-        {"a tick is a repeat", kTick, 1, 65535, kRight, kRight, true},
-        {"another key: right lets go, left goes down", kLeft, 1, 61439, kLeft, kLeft, true},
-        {"and back: left lets go, right goes down", kRight, 1, 65535, kRight, kRight, true},
+        {"a press of right", kKeyRight, 1, 65535, kKeyRight, kKeyRight, true},
+        {"the same key reported again is a repeat", kKeyRight, 1, 65535, kKeyRight, kKeyRight, true},
+        {"a tick is a repeat", kTick, 1, 65535, kKeyRight, kKeyRight, true},
+        {"another key: right lets go, left goes down", kKeyLeft, 1, 61439, kKeyLeft, kKeyLeft, true},
+        {"and back: left lets go, right goes down", kKeyRight, 1, 65535, kKeyRight, kKeyRight, true},
         {"no key: the release does nothing", 0, 1, 65535, 0, 0, false},
         {"a tick after the release", kTick, 1, 65535, 0, 0, false},
-        {"a fresh press at the top wraps", kRight, 1, 0, kRight, kRight, true},
-        {"holding 32 holds nothing", kHoldsNothing, 1, 0, 0, 0, false},
+        {"a fresh press at the top wraps", kKeyRight, 1, 0, kKeyRight, kKeyRight, true},
+        {"holding 32 holds nothing", kKeyIgnored, 1, 0, 0, 0, false},
         {"and ends the repeat", kTick, 1, 0, 0, 0, false},
-        {"right after 32 is a press", kRight, 1, 4096, kRight, kRight, true},
-        {"outside navigation mode right is not live", kRight, 0, 4096, 0, 0, false},
-        {"back in navigation mode it is a press", kRight, 1, 8192, kRight, kRight, true},
+        {"right after 32 is a press", kKeyRight, 1, 4096, kKeyRight, kKeyRight, true},
+        {"outside navigation mode right is not live", kKeyRight, 0, 4096, 0, 0, false},
+        {"back in navigation mode it is a press", kKeyRight, 1, 8192, kKeyRight, kKeyRight, true},
     };
     for (const StepCase& s : steps) {
         SCOPED_TRACE(s.what);
@@ -267,12 +269,12 @@ TEST_F(KeypadTest, LeftAndRightStepAFocusedVolumeBarByItsPage) {
         uint8_t key;
         std::vector<int> positions;  // after the press, then after each tick
     } cases[] = {
-        {"right at the top wraps to 0", form->suiTrackBarVolOut.get(), 65535, kRight, {0, 4096, 8192}},
-        {"holding right stops at the top", form->suiTrackBarVolOut.get(), 61440, kRight, {65535, 65535, 65535}},
-        {"right on the microphone", form->suiTrackBarVolIn.get(), 100, kRight, {4196, 8292}},
-        {"right on the microphone at the top", form->suiTrackBarVolIn.get(), 65535, kRight, {0}},
-        {"holding left stops at the bottom", form->suiTrackBarVolOut.get(), 8000, kLeft, {3904, 0, 0}},
-        {"left on the microphone", form->suiTrackBarVolIn.get(), 65535, kLeft, {61439, 57343}},
+        {"right at the top wraps to 0", form->suiTrackBarVolOut.get(), 65535, kKeyRight, {0, 4096, 8192}},
+        {"holding right stops at the top", form->suiTrackBarVolOut.get(), 61440, kKeyRight, {65535, 65535, 65535}},
+        {"right on the microphone", form->suiTrackBarVolIn.get(), 100, kKeyRight, {4196, 8292}},
+        {"right on the microphone at the top", form->suiTrackBarVolIn.get(), 65535, kKeyRight, {0}},
+        {"holding left stops at the bottom", form->suiTrackBarVolOut.get(), 8000, kKeyLeft, {3904, 0, 0}},
+        {"left on the microphone", form->suiTrackBarVolIn.get(), 65535, kKeyLeft, {61439, 57343}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -306,14 +308,14 @@ TEST_F(KeypadTest, LeftAndRightStepAFocusedSkypeListOncePerPress) {
         int ticks;
         int selected;
     } cases[] = {
-        {"left at the first entry does nothing", form->suiComboBoxSkypeOut.get(), three, 0, kLeft, 0, 0},
-        {"left selects the entry above", form->suiComboBoxSkypeOut.get(), three, 2, kLeft, 0, 1},
-        {"right selects the next entry", form->suiComboBoxSkypeOut.get(), three, 0, kRight, 0, 1},
-        {"right from the last entry selects the first", form->suiComboBoxSkypeOut.get(), three, 2, kRight, 0, 0},
-        {"holding right moves one entry only", form->suiComboBoxSkypeOut.get(), three, 0, kRight, 3, 1},
-        {"right with one entry does nothing", form->suiComboBoxSkypeIn.get(), {"Microphone"}, 0, kRight, 0, 0},
-        {"left on the input list", form->suiComboBoxSkypeIn.get(), three, 1, kLeft, 0, 0},
-        {"right on the input list wraps", form->suiComboBoxSkypeIn.get(), three, 2, kRight, 0, 0},
+        {"left at the first entry does nothing", form->suiComboBoxSkypeOut.get(), three, 0, kKeyLeft, 0, 0},
+        {"left selects the entry above", form->suiComboBoxSkypeOut.get(), three, 2, kKeyLeft, 0, 1},
+        {"right selects the next entry", form->suiComboBoxSkypeOut.get(), three, 0, kKeyRight, 0, 1},
+        {"right from the last entry selects the first", form->suiComboBoxSkypeOut.get(), three, 2, kKeyRight, 0, 0},
+        {"holding right moves one entry only", form->suiComboBoxSkypeOut.get(), three, 0, kKeyRight, 3, 1},
+        {"right with one entry does nothing", form->suiComboBoxSkypeIn.get(), {"Microphone"}, 0, kKeyRight, 0, 0},
+        {"left on the input list", form->suiComboBoxSkypeIn.get(), three, 1, kKeyLeft, 0, 0},
+        {"right on the input list wraps", form->suiComboBoxSkypeIn.get(), three, 2, kKeyRight, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -350,10 +352,10 @@ TEST_F(KeypadTest, LeftAndRightClickAFocusedMuteBoxOncePerPress) {
         bool checked;
         int clicks_out, clicks_in;
     } cases[] = {
-        {"left mutes the speaker", form->suiCheckBoxVolOut.get(), kLeft, true, 1, 0},
-        {"right unmutes it", form->suiCheckBoxVolOut.get(), kRight, false, 2, 0},
-        {"right mutes the microphone", form->suiCheckBoxVolIn.get(), kRight, true, 2, 1},
-        {"left unmutes it", form->suiCheckBoxVolIn.get(), kLeft, false, 2, 2},
+        {"left mutes the speaker", form->suiCheckBoxVolOut.get(), kKeyLeft, true, 1, 0},
+        {"right unmutes it", form->suiCheckBoxVolOut.get(), kKeyRight, false, 2, 0},
+        {"right mutes the microphone", form->suiCheckBoxVolIn.get(), kKeyRight, true, 2, 1},
+        {"left unmutes it", form->suiCheckBoxVolIn.get(), kKeyLeft, false, 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -372,7 +374,7 @@ TEST_F(KeypadTest, UpAndDownMoveTheFocusThroughTheAudioPageInTabOrder) {
     ASSERT_NO_FATAL_FAILURE(OnAudioPage());
     form->suiTrackBarVolOut->SetFocus();
     std::vector<std::string> visited;
-    for (uint8_t key : {kDown, kDown, kDown, kDown, kDown, kDown, kUp, kUp}) {
+    for (uint8_t key : {kKeyDown, kKeyDown, kKeyDown, kKeyDown, kKeyDown, kKeyDown, kKeyUp, kKeyUp}) {
         Tap(key);
         visited.push_back(FocusName());
     }
@@ -382,7 +384,7 @@ TEST_F(KeypadTest, UpAndDownMoveTheFocusThroughTheAudioPageInTabOrder) {
                                                  "suiComboBoxSkypeIn", "suiComboBoxSkypeOut"}));
 
     // Holding the key moves once.
-    Report(kUp);
+    Report(kKeyUp);
     Tick();
     Tick();
     EXPECT_EQ(FocusName(), "suiCheckBoxVolIn");
@@ -402,16 +404,16 @@ TEST_F(KeypadTest, UpDownAndTheRowsPickAWebsiteEntry) {
         int selected;
         std::vector<ShellOpen> opened;
     } cases[] = {
-        {"up from the first entry goes to the last", 0, kUp, 4, {}},
-        {"up", 3, kUp, 2, {}},
-        {"down from the last entry goes to the first", 4, kDown, 0, {}},
-        {"down", 1, kDown, 2, {}},
-        {"row 1 opens the first entry", 4, kRow1, 0, {entry1}},
-        {"row 3 opens the third", 0, kRow3, 2, {entry3}},
-        {"row 5 opens nothing: no address", 0, kRow5, 4, {}},
-        {"left keeps the entry and opens it", 2, kLeft, 2, {entry3}},
-        {"right keeps the entry and opens it", 0, kRight, 0, {entry1}},
-        {"right on an entry without an address", 1, kRight, 1, {}},
+        {"up from the first entry goes to the last", 0, kKeyUp, 4, {}},
+        {"up", 3, kKeyUp, 2, {}},
+        {"down from the last entry goes to the first", 4, kKeyDown, 0, {}},
+        {"down", 1, kKeyDown, 2, {}},
+        {"row 1 opens the first entry", 4, kKeyRow1, 0, {entry1}},
+        {"row 3 opens the third", 0, kKeyRow3, 2, {entry3}},
+        {"row 5 opens nothing: no address", 0, kKeyRow5, 4, {}},
+        {"left keeps the entry and opens it", 2, kKeyLeft, 2, {entry3}},
+        {"right keeps the entry and opens it", 0, kKeyRight, 0, {entry1}},
+        {"right on an entry without an address", 1, kKeyRight, 1, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -423,7 +425,7 @@ TEST_F(KeypadTest, UpDownAndTheRowsPickAWebsiteEntry) {
         EXPECT_EQ(shell.Take(), c.opened);
     }
     form->SelectWebEntry(0);
-    Report(kDown);
+    Report(kKeyDown);
     Tick();
     EXPECT_EQ(form->SelectedWebEntry, 1);
 }
@@ -443,12 +445,12 @@ TEST_F(KeypadTest, UpAndDownWalkTheRingTonesRound) {
         uint8_t key;
         int highlighted;
     } cases[] = {
-        {"up from the first tone goes to the last", 0, kUp, 2},
-        {"up with none highlighted goes to the last", -1, kUp, 2},
-        {"up", 1, kUp, 0},
-        {"down from the last tone goes to the first", 2, kDown, 0},
-        {"down with none highlighted goes to the first", -1, kDown, 0},
-        {"down", 0, kDown, 1},
+        {"up from the first tone goes to the last", 0, kKeyUp, 2},
+        {"up with none highlighted goes to the last", -1, kKeyUp, 2},
+        {"up", 1, kKeyUp, 0},
+        {"down from the last tone goes to the first", 2, kKeyDown, 0},
+        {"down with none highlighted goes to the first", -1, kKeyDown, 0},
+        {"down", 0, kKeyDown, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,5 +1,6 @@
 // The handshake, the dispatch of phone events and the watchdog.
 #include "LinkFixture.h"
+#include "link/KeypadKeys.h"
 
 namespace dorvane::testing {
 namespace {
@@ -103,10 +104,10 @@ TEST_F(ServiceLinkTest, KeyReportWithoutTheDeviceBitOnlyStoresTheWords) {
     ASSERT_EQ(form->TrayImage(), 2);
     form->TimerDrvCheck.Stop();
 
-    PhoneEvent(service, kSkypeBit, MakeKeyEvent(36, 0, 0));
+    PhoneEvent(service, kSkypeBit, MakeKeyEvent(kKeyPage, 0, 0));
     EXPECT_TRUE(form->TimerDrvCheck.Enabled());
     EXPECT_EQ(form->StatusWord, kSkypeBit);
-    EXPECT_EQ(form->KeyEvent, 36u);
+    EXPECT_EQ(form->KeyEvent, uint32_t{kKeyPage});
     EXPECT_EQ(form->HeldKey, 0);
     EXPECT_EQ(form->PrevKey, 0);
     EXPECT_FALSE(form->TimerKeyRepeat.Enabled());
@@ -115,10 +116,10 @@ TEST_F(ServiceLinkTest, KeyReportWithoutTheDeviceBitOnlyStoresTheWords) {
 
 TEST_F(ServiceLinkTest, KeyReportsRunTheRepeatTimerWhileAKeyIsHeld) {
     MakeForm();
-    PhoneEvent(service, kDeviceBit, MakeKeyEvent(17, 1, 0));
+    PhoneEvent(service, kDeviceBit, MakeKeyEvent(kKeyUp, 1, 0));
     // The key step that follows the report takes the held key as the last one.
-    EXPECT_EQ(form->HeldKey, 17);
-    EXPECT_EQ(form->PrevKey, 17);
+    EXPECT_EQ(form->HeldKey, kKeyUp);
+    EXPECT_EQ(form->PrevKey, kKeyUp);
     EXPECT_TRUE(form->TimerKeyRepeat.Enabled());
     EXPECT_EQ(form->TimerKeyRepeat.Interval(), 300u);
 

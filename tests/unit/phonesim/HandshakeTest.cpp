@@ -3,6 +3,7 @@
 #include <regex>
 #include "FakePanel.h"
 #include "LinkedService.h"
+#include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
 #include "phonesim/PhoneService.h"
 
@@ -113,7 +114,7 @@ TEST_F(DetachTest, DetachNoticeStopsUpdatesUntilTheNextAttach) {
     panel.Clear();  // an update may have crossed the detach notice
     panel.PumpFor(150);
     EXPECT_FALSE(service.SendStatusNow());
-    service.KeyDown(17);
+    service.KeyDown(dorvane::kKeyUp);
     service.KeyUp();
     EXPECT_TRUE(panel.events.empty());
 

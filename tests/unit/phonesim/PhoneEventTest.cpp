@@ -2,10 +2,15 @@
 // the update interval.
 #include <gtest/gtest.h>
 #include "LinkedService.h"
+#include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
 
 using namespace phonesim;
 using namespace phonesim_test;
+using dorvane::kCallSpeakerKeys;
+using dorvane::kKeyDown;
+using dorvane::kKeyPage;
+using dorvane::kKeyUp;
 using dorvane::MakeKeyEvent;
 
 class PhoneEventTest : public LinkedService {};
@@ -44,19 +49,19 @@ TEST_F(PhoneEventTest, KeyReportsOnlyWhenTheHeldKeyChanges) {
     service.SetPhonePresent(true);
     service.SetTypingLock(true);
     service.SetNavigation(1);
-    service.SetCallState(6);
+    service.SetCallState(kCallSpeakerKeys);
     panel.Clear();
 
-    service.KeyDown(17);
-    service.KeyDown(17);  // still held: no report
-    service.KeyDown(31);  // another key: reported
+    service.KeyDown(kKeyUp);
+    service.KeyDown(kKeyUp);  // still held: no report
+    service.KeyDown(kKeyDown);  // another key: reported
     service.KeyUp();
     service.KeyUp();      // nothing held: no report
 
     const std::vector<PhoneEvent> expected = {
-        {0x300, MakeKeyEvent(17, 1, 6)},
-        {0x300, MakeKeyEvent(31, 1, 6)},
-        {0x300, MakeKeyEvent(0, 1, 6)},
+        {0x300, MakeKeyEvent(kKeyUp, 1, kCallSpeakerKeys)},
+        {0x300, MakeKeyEvent(kKeyDown, 1, kCallSpeakerKeys)},
+        {0x300, MakeKeyEvent(0, 1, kCallSpeakerKeys)},
     };
     EXPECT_EQ(expected, panel.KeyReports());
     EXPECT_EQ(0, service.State().held_key);
@@ -68,8 +73,8 @@ TEST_F(PhoneEventTest, NoKeyAndTheStatusMarkerCannotBeHeld) {
     EXPECT_TRUE(panel.KeyReports().empty());
     EXPECT_EQ(0, service.State().held_key);
     // A key report goes out whatever the switches say; the panel decides.
-    service.KeyDown(36);
-    EXPECT_EQ((std::vector<PhoneEvent>{{0, MakeKeyEvent(36, 0, 0)}}), panel.KeyReports());
+    service.KeyDown(kKeyPage);
+    EXPECT_EQ((std::vector<PhoneEvent>{{0, MakeKeyEvent(kKeyPage, 0, 0)}}), panel.KeyReports());
 }
 
 TEST_F(PhoneEventTest, IntervalStaysBelowTheWatchdog) {

@@ -2,10 +2,7 @@
 // with the panel in a program folder of its own.
 #include <gtest/gtest.h>
 #include <memory>
-#include "PeerWindow.h"
-#include "TempFolder.h"
-#include "app/Application.h"
-#include "app/Unit1.h"
+#include "PanelInFolder.h"
 #include "link/LinkProtocol.h"
 #include "ring/RingFiles.h"
 #include <shlobj.h>
@@ -14,7 +11,6 @@ namespace dorvane::test {
 namespace {
 using dorvane::testing::PeerWindow;
 using dorvane::testing::PumpFor;
-using dorvane::testing::TakeQuit;
 
 // A drop as the shell hands it over: a DROPFILES block of 8-bit names.
 HDROP MakeDrop(const std::vector<std::string>& names) {
@@ -31,16 +27,9 @@ HDROP MakeDrop(const std::vector<std::string>& names) {
 
 bool AcceptsDrops(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0; }
 
-struct RingLibraryTest : ::testing::Test {
-    void SetUp() override { app.Initialize(); }
-    void TearDown() override {
-        form.reset();
-        TakeQuit();
-    }
+struct RingLibraryTest : PanelInFolderTest {
     void Start() {
-        SystemInfo system;
-        system.ProgramFolder = program.Path() + "\\";
-        form = std::make_unique<TForm1>(app, system, std::vector<std::string>{});
+        MakeForm(System());
         auto discovered = service.Send(form->Handle(), RegisterWindowMessageA(kDiscoverMessageName),
                                        reinterpret_cast<WPARAM>(service.Handle()), 0);
         PumpFor(discovered);
@@ -62,9 +51,6 @@ struct RingLibraryTest : ::testing::Test {
     std::string Ring() const { return program.Path() + "\\ring"; }
 
     PeerWindow service;
-    TempFolder program;
-    TApplication app;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(RingLibraryTest, AFirstStartNamesTheDefaultToneAndMakesTheMuteFileWhenSkypeComes) {
@@ -280,11 +266,11 @@ TEST_F(RingLibraryTest, DroppedFilesAreCopiedIntoTheShownFolderAndNothingIsOverw
     std::vector<std::pair<int, int>> copying;
     std::vector<uint32_t> status_seen;
     auto progress = form->FileListBoxTest->OnCopying;
-    form->FileListBoxTest->OnCopying = [&](int outDev, int inDev) {
-        copying.emplace_back(outDev, inDev);
+    form->FileListBoxTest->OnCopying = [&](int count, int index) {
+        copying.emplace_back(count, index);
         status_seen.push_back(form->StatusWord);
-        EXPECT_EQ(form->suiProgressBarCopy->Max(), outDev);
-        progress(outDev, inDev);
+        EXPECT_EQ(form->suiProgressBarCopy->Max(), count);
+        progress(count, index);
     };
     PostMessageA(form->Handle(), WM_PHONE_EVENT, kDeviceBit, MakeKeyEvent(kStatusUpdateKey, 0, 0));
     SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropped)), 0);

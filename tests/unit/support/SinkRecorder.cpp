@@ -13,6 +13,8 @@ constexpr DWORD kChunkFrames = kRate / 200;   // 5 ms
 constexpr DWORD kBufferFrames = 4 * kChunkFrames;
 // 640 ms queued: a late wake-up of the recording thread loses nothing.
 constexpr int kBuffers = 32;
+// The last second's buffers place sample 0.
+constexpr size_t kAnchorBuffers = kRate / kBufferFrames;
 
 UINT FindCaptureDevice(const std::string& name) {
     const UINT count = waveInGetNumDevs();
@@ -126,8 +128,11 @@ void SinkRecorder::Take(const WAVEHDR& header, double done) {
     }
     samples_ += frames;
     // The last sample cannot have been played after the buffer came back.
-    const double origin = done - static_cast<double>(samples_) / kRate;
-    if (!origin_known_ || origin < origin_) origin_ = origin;
+    bounds_.push_back(done - static_cast<double>(samples_) / kRate);
+    if (bounds_.size() > kAnchorBuffers) bounds_.pop_front();
+    std::vector<double> sorted(bounds_.begin(), bounds_.end());
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 10, sorted.end());
+    origin_ = sorted[sorted.size() / 10];
     origin_known_ = true;
     flowing_.notify_all();
 }

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -70,10 +71,16 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable flowing_;
-    // Where sample 0 lies on Clock(): the earliest that every buffer's
-    // arrival allows, so late deliveries do not shift what was heard.
+    // Where sample 0 lies on Clock(). Each buffer's return bounds it: its
+    // last sample cannot have been played after it came back. A late
+    // delivery puts that bound too late; the sink, which renders ahead of
+    // its clock in bursts, now and then puts it too early, and the earliest
+    // bound of all would date every later sound early by the largest burst,
+    // even before the call that played it. So sample 0 is placed at the
+    // tenth percentile of the last second's bounds, clear of both.
     double origin_ = 0;
     bool origin_known_ = false;
+    std::deque<double> bounds_;  // the last second's, oldest first
     uint64_t samples_ = 0;            // per channel, recorded so far
     std::vector<uint16_t> peaks_;     // loudest sample of each chunk
 

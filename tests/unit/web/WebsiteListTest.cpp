@@ -4,30 +4,20 @@
 #include <cstring>
 #include <memory>
 #include <vector>
-#include "PeerWindow.h"
+#include "PanelInFolder.h"
 #include "RecordingShell.h"
-#include "TempFolder.h"
-#include "app/Application.h"
-#include "app/Unit1.h"
 
 namespace dorvane::test {
 namespace {
 using dorvane::testing::RecordingShell;
 using dorvane::testing::ShellOpen;
-using dorvane::testing::TakeQuit;
 
-struct WebsiteListTest : ::testing::Test {
-    void SetUp() override { app.Initialize(); }
-    void TearDown() override {
-        form.reset();
-        TakeQuit();
-    }
+struct WebsiteListTest : PanelInFolderTest {
     void Start(LANGID language = 0x0409, UINT code_page = 1252) {
-        SystemInfo system;
+        SystemInfo system = System();
         system.SystemLanguage = language;
         system.AnsiCodePage = code_page;
-        system.ProgramFolder = program.Path() + "\\";
-        form = std::make_unique<TForm1>(app, system, std::vector<std::string>{}, TWinmmApi::Real(), shell);
+        MakeForm(system, shell);
     }
     std::string File(const char* name) const { return FileContents(program.Path() + "\\" + name); }
     TsuiURLLabel& Link(int n) { return *form->suiURLLabelWeb[n]; }
@@ -38,10 +28,7 @@ struct WebsiteListTest : ::testing::Test {
     }
     void Type(TsuiEdit& field, char key) { SendMessageA(field.Handle(), WM_CHAR, static_cast<WPARAM>(key), 0); }
 
-    TempFolder program;
     RecordingShell shell;
-    TApplication app;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(WebsiteListTest, TheFilesAreWrittenWhenMissingAndAnExistingSettingsFileIsOnlyRead) {

@@ -1,6 +1,8 @@
 #include "KeypadWindow.h"
 #include <cstdio>
 #include "i18n/TextConvert.h"
+#include "link/KeypadKeys.h"
+#include "link/LinkProtocol.h"
 
 namespace phonesim {
 namespace {
@@ -21,17 +23,19 @@ enum SwitchId {
 
 struct KeyButton {
     uint8_t code;
-    const char* caption;
+    const char* name;  // shown with the code; none for the key that counts as no key
     int x, y;
 };
 
 // The keypad as the phone lays it out: arrows with the page key in the
 // middle, then the five row keys and the key that counts as no key.
 constexpr KeyButton kKeys[] = {
-    {17, "Up (17)", 85, 10},     {37, "Left (37)", 10, 42},  {36, "Page (36)", 85, 42},
-    {38, "Right (38)", 160, 42}, {31, "Down (31)", 85, 74},  {35, "1 (35)", 10, 116},
-    {30, "2 (30)", 85, 116},     {25, "3 (25)", 160, 116},   {20, "4 (20)", 10, 148},
-    {34, "5 (34)", 85, 148},     {32, "Key 32", 160, 148},
+    {dorvane::kKeyUp, "Up", 85, 10},        {dorvane::kKeyLeft, "Left", 10, 42},
+    {dorvane::kKeyPage, "Page", 85, 42},    {dorvane::kKeyRight, "Right", 160, 42},
+    {dorvane::kKeyDown, "Down", 85, 74},    {dorvane::kKeyRow1, "1", 10, 116},
+    {dorvane::kKeyRow2, "2", 85, 116},      {dorvane::kKeyRow3, "3", 160, 116},
+    {dorvane::kKeyRow4, "4", 10, 148},      {dorvane::kKeyRow5, "5", 85, 148},
+    {dorvane::kKeyIgnored, nullptr, 160, 148},
 };
 
 struct SwitchBox {
@@ -115,7 +119,10 @@ void KeypadWindow::CreateControls(HWND window) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     for (const KeyButton& key : kKeys) {
-        HWND button = CreateWindowExA(0, "BUTTON", key.caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, key.x, key.y,
+        char caption[32];
+        if (key.name) std::snprintf(caption, sizeof caption, "%s (%u)", key.name, unsigned(key.code));
+        else std::snprintf(caption, sizeof caption, "Key %u", unsigned(key.code));
+        HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, key.x, key.y,
                                       70, 28, window, reinterpret_cast<HMENU>(INT_PTR(kKeyIdBase + key.code)),
                                       instance, nullptr);
         if (!button) continue;
@@ -194,8 +201,8 @@ void KeypadWindow::OnSwitchClicked(HWND window, int id) {
     case kSoftphonePresentId: service_.SetSoftphonePresent(checked); break;
     case kTypingLockId: service_.SetTypingLock(checked); break;
     case kNavigationId: service_.SetNavigation(checked ? 1 : 0); break;
-    case kRingingId: service_.SetCallState(checked ? 1 : 0); break;
-    case kVolumeKeysId: service_.SetCallState(checked ? 6 : 0); break;
+    case kRingingId: service_.SetCallState(checked ? dorvane::kCallRinging : 0); break;
+    case kVolumeKeysId: service_.SetCallState(checked ? dorvane::kCallSpeakerKeys : 0); break;
     default: return;
     }
     // A flipped switch reaches the panel at once, not with the next update.
@@ -209,8 +216,8 @@ void KeypadWindow::Sync(HWND window) {
     SetCheck(window, kSoftphonePresentId, state.softphone_present);
     SetCheck(window, kTypingLockId, state.typing_locked);
     SetCheck(window, kNavigationId, state.navigation != 0);
-    SetCheck(window, kRingingId, state.call_state == 1);
-    SetCheck(window, kVolumeKeysId, state.call_state == 6);
+    SetCheck(window, kRingingId, state.call_state == dorvane::kCallRinging);
+    SetCheck(window, kVolumeKeysId, state.call_state == dorvane::kCallSpeakerKeys);
     char text[160];
     std::snprintf(text, sizeof text, "Panel: %s   Held key: %u   Navigation: %u   Call state: %u",
                   state.panel ? "attached" : "none", unsigned(state.held_key), unsigned(state.navigation),

@@ -34,6 +34,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include "link/LinkProtocol.h"
 #include "phonesim/ServiceLog.h"
 #include "phonesim/Softphone.h"
 
@@ -41,8 +42,8 @@ namespace phonesim {
 
 constexpr char kServiceWindowClass[] = "PhoneSimWindow";
 constexpr UINT kDefaultIntervalMs = 1000;
-// The panel's watchdog fires after 3000 ms without an update.
-constexpr UINT kMaxIntervalMs = 2999;
+// The panel's watchdog fires after this long without an update.
+constexpr UINT kMaxIntervalMs = dorvane::kWatchdogMs - 1;
 constexpr UINT kMinIntervalMs = USER_TIMER_MINIMUM;
 
 struct ServiceConfig {
