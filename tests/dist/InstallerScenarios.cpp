@@ -89,10 +89,7 @@ protected:
     }
     // This build's installer, or the one the run names (the x86 one).
     static std::string SetupCommand() {
-        char named[MAX_PATH] = {};
-        const DWORD length = GetEnvironmentVariableA("DORVANE_SETUP", named, sizeof named);
-        const std::string setup = length > 0 && length < sizeof named ? named : DORVANE_SETUP_WINDOWS;
-        return "\"" + setup + "\" /S";
+        return "\"" + PathFromEnvironment("DORVANE_SETUP", DORVANE_SETUP_WINDOWS) + "\" /S";
     }
     static size_t AttachCount() {
         size_t count = 0;

@@ -5,21 +5,17 @@
 
 namespace dorvane::testing {
 
-namespace {
-// The build's own programs, unless the run names another build's (the same
-// scenarios against the 32-bit panel).
-std::string FolderFromEnvironment(const char* name, const char* built) {
+std::string PathFromEnvironment(const char* name, const char* built) {
     char value[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
     return length > 0 && length < sizeof value ? std::string(value, length) : std::string(built);
 }
-}  // namespace
 
 std::string ProgramPath(const std::string& file) {
-    return FolderFromEnvironment("DORVANE_PANEL_BIN", DORVANE_BIN_WINDOWS) + "\\" + file;
+    return PathFromEnvironment("DORVANE_PANEL_BIN", DORVANE_BIN_WINDOWS) + "\\" + file;
 }
 
-std::string EndpointSimFolder() { return FolderFromEnvironment("DORVANE_PANEL_ENDPOINTSIM", DORVANE_ENDPOINTSIM_WINDOWS); }
+std::string EndpointSimFolder() { return PathFromEnvironment("DORVANE_PANEL_ENDPOINTSIM", DORVANE_ENDPOINTSIM_WINDOWS); }
 
 namespace {
 KernelHandle Start(const std::vector<std::string>& args, const std::wstring& folder) {

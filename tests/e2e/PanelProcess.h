@@ -8,6 +8,10 @@
 
 namespace dorvane::testing {
 
+// The path an environment variable names, or `built` (this build's) when it
+// is unset: a run may point the scenarios at another build's programs (the
+// 32-bit panel, the x86 installer).
+std::string PathFromEnvironment(const char* name, const char* built);
 std::string ProgramPath(const std::string& file);
 // A folder holding the panel with the simulated endpoint library beside it,
 // as the panel finds the real one on a Vista machine.
