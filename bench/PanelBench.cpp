@@ -15,6 +15,9 @@
 //   library's shared block shows the new speaker level, against that bare
 //   round trip.
 //
+// The panel also writes where its start-up time went (its construction steps,
+// timed from its process's creation); the medians are printed by step.
+//
 // The panel runs from a folder of its own with the simulated endpoint
 // library beside it (Wine reports Vista to it: the endpoint path).
 #include <windows.h>
@@ -227,6 +230,33 @@ bool Start(Listener& listener, Program& program, const std::string& exe, const s
     return true;
 }
 
+// The panel's step marks of one start, "<ms> <step>" per line, added to the
+// samples by step, in the order the steps first came.
+struct StartupSteps {
+    std::vector<std::string> order;
+    std::vector<std::vector<double>> ms;
+
+    void Add(const std::string& text) {
+        size_t at = 0;
+        while (at < text.size()) {
+            const size_t end = std::min(text.find('\n', at), text.size());
+            const std::string line = text.substr(at, end - at);
+            at = end + 1;
+            double value = 0;
+            int used = 0;
+            if (std::sscanf(line.c_str(), "%lf %n", &value, &used) != 1 || used <= 0) continue;
+            const std::string step = line.substr(static_cast<size_t>(used));
+            const auto known = std::find(order.begin(), order.end(), step);
+            const size_t index = static_cast<size_t>(known - order.begin());
+            if (known == order.end()) {
+                order.push_back(step);
+                ms.emplace_back();
+            }
+            ms[index].push_back(value);
+        }
+    }
+};
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
@@ -255,7 +285,9 @@ void Wait(DWORD ms) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // "--startup": only the start-up and memory rows, for work on the start-up.
+    const bool startup_only = argc > 1 && std::strcmp(argv[1], "--startup") == 0;
     const std::string folder = Folder();
     const std::string panel_exe = folder + "\\panel\\DorvaneUI.exe";
     const std::string minimal_exe = folder + "\\helpers\\MinimalTray.exe";
@@ -283,10 +315,16 @@ int main() {
     Subject subjects[] = {{"panel", panel_exe, "", true, {}, {}},
                           {"minimal", minimal_exe, "", false, {}, {}},
                           {"minimal+wave", minimal_exe, "--wave", false, {}, {}}};
+    const std::string steps_file = folder + "\\panel\\startup-steps.txt";
+    StartupSteps steps;
     for (int round = -1; round < kStartRounds; ++round) {
         for (Subject& s : subjects) {
             Program program;
-            if (!Start(listener, program, s.exe, s.args, s.panel)) {
+            DeleteFileA(steps_file.c_str());
+            SetEnvironmentVariableA("DORVANE_STARTUP_STEPS", s.panel ? steps_file.c_str() : nullptr);
+            const bool started = Start(listener, program, s.exe, s.args, s.panel);
+            SetEnvironmentVariableA("DORVANE_STARTUP_STEPS", nullptr);
+            if (!started) {
                 std::printf("panel: %s did not broadcast its attach message (round %d)\n", s.name, round);
                 return 1;
             }
@@ -294,6 +332,7 @@ int main() {
             const double bytes = program.PrivateBytes();
             program.End();
             if (round < 0) continue;
+            if (s.panel) steps.Add(Program::ReadWhole(steps_file));
             s.startup.push_back(program.startup_seconds);
             s.memory.push_back(bytes);
         }
@@ -304,6 +343,13 @@ int main() {
                     bench::FormatDuration(*std::min_element(s.startup.begin(), s.startup.end())).c_str(),
                     bench::FormatDuration(*std::max_element(s.startup.begin(), s.startup.end())).c_str(),
                     bench::FormatMib(Median(s.memory)).c_str());
+    std::printf("panel start-up by step (median ms since its process was created; step's own share):\n");
+    double previous = 0;
+    for (size_t i = 0; i < steps.order.size(); ++i) {
+        const double at = Median(steps.ms[i]);
+        std::printf("  %8.1f  %+7.1f  %s\n", at, at - previous, steps.order[i].c_str());
+        previous = at;
+    }
     const Subject& panel_s = subjects[0];
     const Subject& minimal_s = subjects[1];
     const Subject& wave_s = subjects[2];
@@ -317,6 +363,7 @@ int main() {
                     bench::FormatMib);
     bench::TableRow("private bytes (baseline lists wave devices)", rounds(panel_s.memory), rounds(wave_s.memory), 1.5,
                     bench::FormatMib);
+    if (startup_only) return 0;
 
     // Both programs at once, both linked to this service.
     Program panel, minimal;

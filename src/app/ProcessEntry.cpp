@@ -1,6 +1,7 @@
 #include "app/ProcessEntry.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
+#include "app/StartupSteps.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "controls/OleApartment.h"
@@ -13,7 +14,9 @@ int ProcessEntry(const SystemInfo& system, const std::vector<std::string>& args)
     // OLE first, before anything on this thread can initialise COM: the web
     // browser control needs a single-threaded apartment, and a library that
     // asks for the multithreaded one later keeps working in this one.
+    MarkStartupStep("process entry");
     OleApartment ole;
+    MarkStartupStep("OLE");
     bool first = true;
     // Only its existence matters; it stays open until the process ends.
     KernelHandle semaphore = CreateInstanceSemaphore(first);
@@ -26,10 +29,12 @@ int ProcessEntry(const SystemInfo& system, const std::vector<std::string>& args)
     try {
         application.Initialize();
         application.SetTitle(kApplicationTitle);
+        MarkStartupStep("application window");
         // Created hidden, and the loop never shows it: at start only the tray
         // icon shows.
         auto form = std::make_unique<TForm1>(application, system, args);
         form->FormCreate();
+        ReportStartupSteps();
         TForm2 overlay(application);
         form->Form2 = &overlay;
         application.Run();

@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
+#include "app/StartupSteps.h"
 #include "controls/ControlRouting.h"
 #include "controls/HandlerGuard.h"
 #include "link/LinkProtocol.h"
@@ -33,10 +34,12 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
       system_(system),
       args_(std::move(args)) {
     // 1. The window and all its controls.
+    MarkStartupStep("form members");
     CreateFrame();
     if (!window_) throw std::runtime_error("Cannot create the main window");
     CreateControls();
     CreateTrayIcon();
+    MarkStartupStep("tray icon and menu");
     TimerDrvCheck.OnTimer = [this] { TimerDrvCheckTimer(); };
     TimerKeyRepeat.OnTimer = [this] { TimerKeyRepeatTimer(); };
     TimerMouseUp.OnTimer = [this] { TimerMouseUpTimer(); };
@@ -73,6 +76,7 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
 
     // 2. The link messages, before anything that can receive them.
     RegisterLinkMessages();
+    MarkStartupStep("link messages");
 
     // 3. Defaults.
     RingToneSendPending = true;
@@ -85,13 +89,17 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
 
     // 4. The web settings file.
     LoadWebSettings();
+    MarkStartupStep("web settings");
     // 5. Tray image 0.
     SetTrayImage(0);
+    MarkStartupStep("tray image");
     // 6. The sound devices.
     AudioMixerUsb.Enum();
+    MarkStartupStep("sound devices");
     // 7. The language.
     ChooseLanguage();
     ApplyLanguage(CurrentCharset());
+    MarkStartupStep("language");
     // 8. Where a tray menu opens before the first click.
     GetCursorPos(&TrayClickPos);
     // 9. The volume track bars.
@@ -103,23 +111,30 @@ TForm1::TForm1(TApplication& application, const SystemInfo& system, std::vector<
     UpdateSkypeGroup(false);
     // 11. The website rows.
     GroupWebRows();
+    MarkStartupStep("track bars, groups, website rows");
     // 12. Website list, ring tone, mute file, first entry, ring folder.
     LoadWebList();
     LoadRingTone();
     EnsureMuteFile();
     SelectWebEntry(0);
     ShowRingFolder();
+    MarkStartupStep("website list, ring tone, mute file, ring folder");
     // 13. The website page first.
     suiPageControl1->SetActivePageIndex(0);
+    MarkStartupStep("website page");
     // 14. The embedded web page.
     NavigateWebPage();
+    MarkStartupStep("web page navigated");
     // 15. Tell a phone service that already runs that the panel is here.
     SendAttachBroadcast();
+    MarkStartupStep("attach broadcast");
     // 16. The Windows default sound device.
     RefreshSysDefaultButton();
+    MarkStartupStep("default device refresh");
     // 17. The web page fills its tab.
     RECT page = suiTabSheetWeb->Bounds();
     CppWebBrowser1->SetBounds(0, 0, kPageWidth, page.bottom - page.top);
+    MarkStartupStep("web page height");
 }
 
 TForm1::~TForm1() {
@@ -199,6 +214,8 @@ LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) FormActivate();
             break;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(form_font_ ? form_font_->get() : nullptr);
         case WM_NEXTDLGCTL:
             MoveDialogFocus(window_.get(), wp, lp);
             return 0;

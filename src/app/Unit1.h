@@ -322,6 +322,8 @@ private:
     bool destroyed_ = false;
     bool shown_before_ = false;
     std::vector<TControl*> components_;
+    // The window's own font, which the controls take when they are made.
+    SharedFont form_font_;
     BoundWindow window_;
 };
 

@@ -2,6 +2,7 @@
 // Each page's controls are laid out in the room of the page's subsystem.
 #include "app/Unit1.h"
 #include "app/Application.h"
+#include "app/StartupSteps.h"
 #include "controls/ControlRouting.h"
 
 namespace dorvane {
@@ -17,11 +18,16 @@ void TForm1::CreateControls() {
     Own(suiTabSheetRing, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetRing"));
     Own(suiTabSheetAudio, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetAudio"));
     Own(suiTabSheetWeb, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetWeb"));
+    MarkStartupStep("frame, page control, tabs");
 
     CreateWebPage();
+    MarkStartupStep("websites page controls");
     CreateRingPage();
+    MarkStartupStep("ring page controls");
     CreateAudioPage();
+    MarkStartupStep("audio page controls");
     CreateBrowserPage();
+    MarkStartupStep("browser");
 
     // Nothing shows these two; they stay hidden and the button disabled.
     auto& hint = Own(ImageHint, std::make_unique<TImage>(Handle(), "ImageHint", 8, 30, 200, 260));
@@ -31,10 +37,6 @@ void TForm1::CreateControls() {
     hint_button.SetVisible(false);
     hint_button.SetEnabled(false);
     hint_button.OnClick = [this] { suiButtonShowHintClick(); };
-
-    // The window's own font, for every control until a language applies its own.
-    const FontDesc form_font{"MS Sans Serif", -11, DEFAULT_CHARSET};
-    for (TControl* control : components_) control->ApplySharedFont(form_font);
 
     suiPageControl1->OnChange = [this] { suiPageControl1Change(); };
 }
@@ -59,6 +61,10 @@ void TForm1::CreateFrame() {
     // The title is a language's text: in an ANSI window it would be read and
     // drawn through the system code page.
     window_class.unicode = true;
+    // The window's own font, for every control until a language applies its
+    // own: each control takes its parent's font as it is made, so no second
+    // pass sets it again.
+    form_font_ = ShareFontFor(FontDesc{"MS Sans Serif", -11, DEFAULT_CHARSET});
     window_.Create(window_class, shape, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) { return WindowProc(msg, wp, lp); });
 }
 
