@@ -206,6 +206,11 @@ LRESULT TForm1::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
     return result;
 }
 
+void TForm1::RealizePages() {
+    for (TsuiTabSheet* sheet : {suiTabSheetUrl.get(), suiTabSheetRing.get(), suiTabSheetAudio.get()})
+        sheet->RealizeChildWindows();
+}
+
 LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CLOSE:
@@ -213,6 +218,9 @@ LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) FormActivate();
+            break;
+        case WM_SHOWWINDOW:
+            if (wp) RealizePages();
             break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(form_font_ ? form_font_->get() : nullptr);

@@ -82,6 +82,9 @@ public:
     void CreateControls();
     // Every control of the window, in the order the window made them.
     const std::vector<TControl*>& Components() const { return components_; }
+    // The pages' controls get their windows when the window first shows;
+    // anything that needs them earlier (a test that reads them) calls this.
+    void RealizePages();
     void suiPageControl1Change();
     void suiButtonShowHintClick();
 

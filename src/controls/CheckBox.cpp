@@ -15,6 +15,10 @@ void TsuiCheckBox::SetChecked(bool checked) {
     if (OnClick) OnClick();
 }
 
+void TsuiCheckBox::HandleCreated() {
+    SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 bool TsuiCheckBox::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     if (msg != WM_COMMAND || HIWORD(wp) != BN_CLICKED) return false;
     result = 0;

@@ -20,6 +20,8 @@ public:
 
 protected:
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
+
 
 private:
     bool checked_ = false;

@@ -1,4 +1,5 @@
 #include "ComboBox.h"
+#include <algorithm>
 
 namespace dorvane {
 namespace {
@@ -13,34 +14,22 @@ TsuiComboBox::TsuiComboBox(HWND parent, std::string name, int x, int y, int widt
                  height + kDroppedListHeight);
 }
 
-int TsuiComboBox::Count() const {
-    if (!Handle()) return 0;
-    const LRESULT n = SendMessageA(Handle(), CB_GETCOUNT, 0, 0);
-    return n == CB_ERR ? 0 : static_cast<int>(n);
-}
+int TsuiComboBox::Count() const { return static_cast<int>(items_.size()); }
 
 std::string TsuiComboBox::Item(int index) const {
-    if (!Handle() || index < 0 || index >= Count()) return {};
-    const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+    if (index < 0 || index >= Count()) return {};
+    return items_[static_cast<size_t>(index)];
 }
 
-std::vector<std::string> TsuiComboBox::Items() const {
-    std::vector<std::string> items;
-    const int n = Count();
-    items.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) items.push_back(Item(i));
-    return items;
-}
+std::vector<std::string> TsuiComboBox::Items() const { return items_; }
 
 int TsuiComboBox::AddItem(const std::string& text) {
-    if (!Handle()) return -1;
-    const LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    return index < 0 ? -1 : static_cast<int>(index);
+    if (Handle()) {
+        const LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (index < 0) return -1;
+    }
+    items_.push_back(text);
+    return Count() - 1;
 }
 
 void TsuiComboBox::SetItems(const std::vector<std::string>& items) {
@@ -49,27 +38,32 @@ void TsuiComboBox::SetItems(const std::vector<std::string>& items) {
 }
 
 void TsuiComboBox::Clear() {
+    items_.clear();
+    index_ = -1;
     if (Handle()) SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
 }
 
 int TsuiComboBox::IndexOf(const std::string& text) const {
-    const int n = Count();
-    for (int i = 0; i < n; ++i)
-        if (Item(i) == text) return i;
-    return -1;
+    const auto found = std::find(items_.begin(), items_.end(), text);
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
 }
 
 int TsuiComboBox::ItemIndex() const {
-    if (!Handle()) return -1;
+    if (!Handle()) return index_;
     const LRESULT index = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void TsuiComboBox::SetItemIndex(int index) {
-    if (!Handle()) return;
     if (index < 0 || index >= Count()) index = -1;
+    index_ = index;
     // CB_SETCURSEL sends no notification, so nothing is raised.
-    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (Handle()) SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TsuiComboBox::HandleCreated() {
+    for (const auto& item : items_) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index_), 0);
 }
 
 bool TsuiComboBox::Notify(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {

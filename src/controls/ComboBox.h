@@ -30,12 +30,19 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
     // The text of the box: the selected item, or what the user typed.
-    std::string Text() const { return Caption(); }
+    std::string Text() const { return Handle() ? Caption() : Item(ItemIndex()); }
 
     std::function<void()> OnChange;
 
 protected:
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
+
+private:
+    // The list as the program gave it, and the selection while there is no
+    // window to keep it.
+    std::vector<std::string> items_;
+    int index_ = -1;
 };
 
 }  // namespace dorvane

@@ -5,6 +5,7 @@ namespace dorvane {
 TContainer::TContainer(HWND parent, std::string name, int x, int y, int width, int height,
                        DWORD style, DWORD ex_style)
     : TControl(parent, std::move(name)) {
+    MakeWindowAtOnce();
     // CONTROLPARENT lets the dialog keyboard walk into the children.
     CreateHandle(ContainerWindowClass(), "", style | WS_VISIBLE | WS_CLIPSIBLINGS,
                  ex_style | WS_EX_CONTROLPARENT, x, y, width, height);

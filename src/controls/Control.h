@@ -12,6 +12,13 @@
 //     LRESULT result;
 //     if (RouteControlMessage(hwnd, msg, wp, lp, result)) return result;
 //
+// A container may defer its children's windows (DeferChildWindows): a
+// control made inside it then keeps its state in the object (caption,
+// position, enabled, visible, tab stop, font and what the kind of control
+// holds) and has no handle until RealizeChildWindows makes the windows, in
+// the order the controls were made, from that state. A window nobody sees
+// costs nothing that way until it is first needed.
+//
 // Events are std::function members named as the events are named. Events
 // raised by a user action run inside a window procedure and are guarded
 // (an escaping exception goes to the exception reporter); events raised by
@@ -20,6 +27,7 @@
 #include <windows.h>
 #include <cstdint>
 #include <string>
+#include <vector>
 #include "ControlFont.h"
 #include "Handles.h"
 
@@ -33,6 +41,17 @@ public:
 
     // The control object of a window made by this set, or nullptr.
     static TControl* FromHandle(HWND window);
+
+    // Controls made inside this one from now on wait for their windows;
+    // RealizeChildWindows makes the windows of all that wait (a control made
+    // inside an already realized one gets its window at once).
+    void DeferChildWindows();
+    void RealizeChildWindows();
+    // True while the control waits for its window in a deferring container.
+    bool WindowDeferred() const { return deferred_in_ != nullptr; }
+    // The controls whose parent window is this one's parent, in the order
+    // they were made (this one included).
+    std::vector<TControl*> Siblings() const;
 
     HWND Handle() const { return window_.get(); }
     const std::string& Name() const { return name_; }
@@ -85,10 +104,18 @@ public:
 protected:
     TControl(HWND parent, std::string name);
 
-    // Creates the window and subclasses it. Returns false when the system
-    // refused the window; the control then stays without a handle.
+    // Records the window's class, style and place, and makes and subclasses
+    // the window unless a container defers it. Returns false when there is
+    // no window yet: deferred, or the system refused it (the control then
+    // stays without a handle).
     bool CreateHandle(const char* window_class, const std::string& text, DWORD style,
                       DWORD ex_style, int x, int y, int width, int height);
+    // A deferred window has just been made from the base state: the kind of
+    // control applies what it keeps (items, ranges, checks, pictures).
+    virtual void HandleCreated() {}
+    // Containers are made at once, even inside a deferring container: the
+    // controls made inside them need their window as a parent.
+    void MakeWindowAtOnce() { made_at_once_ = true; }
 
     // A message to the control's own window. Return true when handled and
     // put the answer in result; otherwise the window's own procedure runs.
@@ -107,6 +134,9 @@ private:
     friend bool RouteControlMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&);
     static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Detach();
+    bool MakeWindow();
+    void Realize();
+    TControl* DeferringAncestor() const;
 
     HWND parent_;
     std::string name_;
@@ -119,6 +149,23 @@ private:
     SharedFont own_font_object_;
     bool own_font_ = false;
     intptr_t tag_ = 0;
+
+    // The state a window is made from, and what a control without a window
+    // answers with.
+    std::string window_class_;
+    DWORD style_ = 0;
+    DWORD ex_style_ = 0;
+    RECT bounds_{};
+    bool visible_ = false;
+    bool enabled_ = true;
+    bool tab_stop_ = false;
+    // Notifications the window sends while it is being made from the kept
+    // state are not events.
+    bool making_ = false;
+    bool made_at_once_ = false;
+    bool defers_children_ = false;
+    TControl* deferred_in_ = nullptr;
+    std::vector<TControl*> waiting_;
 };
 
 // The window class of the set's own container windows (pages, group boxes,

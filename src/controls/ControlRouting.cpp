@@ -30,6 +30,10 @@ bool RouteControlMessage(HWND parent, UINT msg, WPARAM wp, LPARAM lp, LRESULT& r
     if (!child || child == parent) return false;
     TControl* control = TControl::FromHandle(child);
     if (!control) return false;
+    // A window being made from the control's kept state reports nothing the
+    // program did not already know.
+    if (control->making_ && (msg == WM_COMMAND || msg == WM_NOTIFY || msg == WM_HSCROLL || msg == WM_VSCROLL))
+        return false;
     bool handled = false;
     LRESULT answer = 0;
     GuardedCall([&] { handled = control->Notify(msg, wp, lp, answer); });

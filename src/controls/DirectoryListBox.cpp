@@ -59,7 +59,8 @@ void TDirectoryListBox::SetFileList(TFileListBox* file_list) {
 
 void TDirectoryListBox::Update() {
     entries_.clear();
-    std::vector<std::string> lines;
+    std::vector<std::string>& lines = lines_;
+    lines.clear();
     if (!directory_.empty()) {
         // The way down: "C:\", then each folder of the path.
         std::string path = directory_.substr(0, 3);
@@ -77,10 +78,16 @@ void TDirectoryListBox::Update() {
             lines.push_back(std::string(depth * 2, ' ') + name);
         }
     }
+    Fill();
+}
+
+void TDirectoryListBox::HandleCreated() { Fill(); }
+
+void TDirectoryListBox::Fill() {
     if (!Handle()) return;
     SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
     SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-    for (const auto& line : lines) SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    for (const auto& line : lines_) SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     // The open folder is the last line of the way down.
     const auto current = std::find(entries_.begin(), entries_.end(), directory_);
     if (current != entries_.end())

@@ -36,10 +36,13 @@ public:
 
 protected:
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
 
 private:
     std::string directory_;
     std::vector<std::string> entries_;
+    std::vector<std::string> lines_;  // the entries as the list shows them
+    void Fill();
     TFileListBox* file_list_ = nullptr;
 };
 

@@ -28,11 +28,23 @@ void TsuiEdit::SetSelection(int start, int length) {
     SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
+void TsuiEdit::SetCaption(const std::string& text) {
+    TControl::SetCaption(text);
+    if (!Handle() && OnChange) OnChange();
+}
+
+void TsuiEdit::HandleCreated() {
+    if (read_only_) SendMessageA(Handle(), EM_SETREADONLY, TRUE, 0);
+    ApplyMaxBytes();
+}
+
 bool TsuiEdit::ReadOnly() const {
-    return Handle() && (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+    if (!Handle()) return read_only_;
+    return (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
 }
 
 void TsuiEdit::SetReadOnly(bool read_only) {
+    read_only_ = read_only;
     if (Handle()) SendMessageA(Handle(), EM_SETREADONLY, read_only ? TRUE : FALSE, 0);
 }
 

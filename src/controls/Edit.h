@@ -21,6 +21,10 @@ public:
     void SetSelection(int start, int length);
     void SelectAll() { SetSelection(0, -1); }
 
+    // A field without its window yet raises OnChange itself, as the window's
+    // change notice would.
+    void SetCaption(const std::string& text) override;
+
     bool ReadOnly() const;
     void SetReadOnly(bool read_only);
     // Neither typing nor pasting makes Text() longer than max_bytes bytes;
@@ -36,10 +40,12 @@ protected:
     bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void FontChanged() override;
+    void HandleCreated() override;
 
 private:
     void ApplyMaxBytes();
     int max_bytes_ = 0;  // 0: the native control's own limit
+    bool read_only_ = false;
 };
 
 }  // namespace dorvane

@@ -60,14 +60,8 @@ void TFileListBox::SetMask(const std::string& mask) {
 void TFileListBox::Update() {
     const std::string highlighted = Item(ItemIndex());
     files_ = ReadFiles(directory_, mask_);
-    if (Handle()) {
-        SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
-        SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-        for (const auto& file : files_)
-            SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.c_str()));
-        SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(Handle(), nullptr, TRUE);
-    }
+    index_ = -1;
+    Fill();
     int keep = -1;
     for (int i = 0; i < Count() && !highlighted.empty(); ++i)
         if (lstrcmpiA(files_[static_cast<size_t>(i)].c_str(), highlighted.c_str()) == 0) keep = i;
@@ -80,15 +74,30 @@ std::string TFileListBox::Item(int index) const {
     return files_[static_cast<size_t>(index)];
 }
 
+void TFileListBox::Fill() {
+    if (!Handle()) return;
+    SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+    for (const auto& file : files_) SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file.c_str()));
+    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TFileListBox::HandleCreated() {
+    Fill();
+    SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index_), 0);
+}
+
 int TFileListBox::ItemIndex() const {
-    if (!Handle()) return -1;
+    if (!Handle()) return index_;
     const LRESULT index = SendMessageA(Handle(), LB_GETCURSEL, 0, 0);
     return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
 void TFileListBox::SetItemIndex(int index) {
-    if (!Handle()) return;
     if (index < 0 || index >= Count()) index = -1;
+    index_ = index;
+    if (!Handle()) return;
     SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 

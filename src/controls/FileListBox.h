@@ -38,11 +38,14 @@ public:
 
 protected:
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
 
 private:
     std::string directory_;
     std::string mask_ = "*.*";
     std::vector<std::string> files_;
+    int index_ = -1;  // the selection while there is no window to keep it
+    void Fill();
 };
 
 }  // namespace dorvane

@@ -16,9 +16,13 @@ public:
     HICON Icon() const { return icon_.get(); }
     HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.get()); }
 
+protected:
+    void HandleCreated() override;
+
 private:
     void SetStyleFor(DWORD kind);
 
+    DWORD kind_ = SS_ICON;
     IconHandle icon_;
     GdiObject bitmap_;
 };

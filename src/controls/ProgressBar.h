@@ -17,6 +17,9 @@ public:
     void SetMax(int max);
     void SetRange(int min, int max);
 
+protected:
+    void HandleCreated() override { Apply(); }
+
 private:
     void Apply();
 

@@ -21,14 +21,15 @@ void TsuiRadioButton::SetMark(bool checked) {
 }
 
 void TsuiRadioButton::UncheckSiblings() {
-    HWND parent = Handle() ? GetParent(Handle()) : nullptr;
-    if (!parent) return;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child == Handle()) continue;
-        auto* sibling = dynamic_cast<TsuiRadioButton*>(TControl::FromHandle(child));
-        if (sibling && sibling->group_index_ == group_index_ && sibling->checked_) sibling->SetMark(false);
+    // The objects, not the windows: a sibling may still wait for its window.
+    for (TControl* control : Siblings()) {
+        auto* sibling = dynamic_cast<TsuiRadioButton*>(control);
+        if (sibling && sibling != this && sibling->group_index_ == group_index_ && sibling->checked_)
+            sibling->SetMark(false);
     }
 }
+
+void TsuiRadioButton::HandleCreated() { SetMark(checked_); }
 
 void TsuiRadioButton::SetChecked(bool checked) {
     if (checked == checked_) return;

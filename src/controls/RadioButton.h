@@ -26,6 +26,8 @@ public:
 
 protected:
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
+
 
 private:
     void SetMark(bool checked);

@@ -17,6 +17,14 @@ TsuiTrackBar::TsuiTrackBar(HWND parent, std::string name, int x, int y, int widt
     }
 }
 
+void TsuiTrackBar::HandleCreated() {
+    ApplyRange();
+    SendMessageA(Handle(), TBM_SETPAGESIZE, 0, page_size_);
+    SendMessageA(Handle(), TBM_SETLINESIZE, 0, line_size_);
+    SendMessageA(Handle(), TBM_SETPOS, TRUE, position_);
+    ApplyTicks();
+}
+
 void TsuiTrackBar::ApplyRange() {
     if (!Handle()) return;
     SendMessageA(Handle(), TBM_SETRANGEMIN, FALSE, min_);
@@ -67,7 +75,12 @@ void TsuiTrackBar::SetFrequency(int frequency) {
 void TsuiTrackBar::SetTicksVisible(bool visible) {
     if (visible == ticks_visible_) return;
     ticks_visible_ = visible;
+    ApplyTicks();
+}
+
+void TsuiTrackBar::ApplyTicks() {
     if (!Handle()) return;
+    const bool visible = ticks_visible_;
     LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
     style = visible ? (style & ~static_cast<LONG_PTR>(TBS_NOTICKS)) | TBS_AUTOTICKS
                     : (style & ~static_cast<LONG_PTR>(TBS_AUTOTICKS)) | TBS_NOTICKS;

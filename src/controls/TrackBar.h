@@ -40,9 +40,11 @@ public:
 
 protected:
     bool Notify(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
 
 private:
     void ApplyRange();
+    void ApplyTicks();
     void MoveTo(int position);
 
     int min_ = 0;

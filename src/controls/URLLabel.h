@@ -31,6 +31,7 @@ protected:
     void Clicked() override;
     void FontChanged() override { UpdateShownFont(); }
     void EnabledChanged() override;
+    void HandleCreated() override { UpdateShownFont(); }
 
 private:
     void UpdateShownFont();

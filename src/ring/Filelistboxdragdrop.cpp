@@ -20,6 +20,11 @@ void TFileListBoxDragDrop::SetDragDropFile(bool accept) {
     if (Handle()) DragAcceptFiles(Handle(), accept ? TRUE : FALSE);
 }
 
+void TFileListBoxDragDrop::HandleCreated() {
+    TFileListBox::HandleCreated();
+    if (accept_) DragAcceptFiles(Handle(), TRUE);
+}
+
 bool TFileListBoxDragDrop::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (msg != WM_DROPFILES) return TFileListBox::WndProc(msg, wp, lp, result);
     Dispatch(reinterpret_cast<HDROP>(wp));

@@ -24,9 +24,9 @@ public:
 
     // A drop begins; Index is the number of dropped items.
     std::function<void(int Index)> OnStartCopy;
-    // One item has been handled, copied or not: outDev items in all, inDev the
+    // One item has been handled, copied or not: count items in all, index the
     // index of the one just handled.
-    std::function<void(int outDev, int inDev)> OnCopying;
+    std::function<void(int count, int index)> OnCopying;
     std::function<void()> OnEndCopy;
     // Handles the messages waiting in the queue, so that the window stays
     // responsive and the progress repaints during a long copy.
@@ -34,6 +34,7 @@ public:
 
 protected:
     bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void HandleCreated() override;
 
 private:
     void CopyDropped(const char* name) const;

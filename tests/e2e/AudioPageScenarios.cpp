@@ -89,7 +89,7 @@ protected:
         if (!service->Start()) return false;
         panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, EndpointSimFolder());
         form = WaitForPanelForm();
-        return form != nullptr;
+        return form && OpenAndClosePanelWindow(form);
     }
 
     TEndpointSimClient sim;

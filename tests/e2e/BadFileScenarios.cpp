@@ -80,7 +80,7 @@ protected:
     bool Start(const std::string& folder = {}) {
         panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, folder);
         form = WaitForPanelForm();
-        return form && Answers(form);
+        return form && Answers(form) && OpenAndClosePanelWindow(form);
     }
     // Ends it the ordinary way; true when it ended by itself.
     bool Stop() {
@@ -322,7 +322,7 @@ TEST_F(BadFileScenario, AFullDiskLeavesNoFileCutAndTheNextStartHasTheToneAndTheE
     const FileState list_before = StateOf(list);
     ASSERT_TRUE(StartPanelOnFullDisk(program->Path()));
     form = WaitForPanelForm();
-    ASSERT_TRUE(form && Answers(form));
+    ASSERT_TRUE(form && Answers(form) && OpenAndClosePanelWindow(form));
     EXPECT_TRUE(SaveEntryOne("Typed"));
     EXPECT_TRUE(Shows(form, "Typed"));
     EXPECT_TRUE(Stop());

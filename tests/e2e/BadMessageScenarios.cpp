@@ -49,6 +49,7 @@ protected:
         panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, EndpointSimFolder());
         form = WaitForPanelForm();
         ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(OpenAndClosePanelWindow(form));
         auto discover = peer.Send(form, RegisterWindowMessageA(kDiscoverMessageName),
                                   reinterpret_cast<WPARAM>(peer.Handle()), 0);
         ASSERT_EQ(PumpFor(discover), 1);

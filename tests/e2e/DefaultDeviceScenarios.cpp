@@ -123,6 +123,7 @@ TEST_F(DefaultDeviceScenario, OnXpTheButtonNamesThePanelsDefaultAndAClickOpensTh
     PanelProcess panel;
     const HWND form = WaitForPanelForm();
     ASSERT_NE(nullptr, form);
+    ASSERT_TRUE(OpenAndClosePanelWindow(form));
     const HWND button = SysAudioOutButton(form);
     ASSERT_NE(nullptr, button);
     EXPECT_TRUE(PumpUntil([&] { return WideTextOf(button) == L"USB Audio Device"; }, 20000)) << WideTextOf(button).size();
@@ -160,6 +161,7 @@ TEST_F(DefaultDeviceScenario, OnVistaTheButtonNamesTheDefaultEndpointAndFollowsA
     PanelProcess panel({}, EndpointSimFolder());
     const HWND form = WaitForPanelForm();
     ASSERT_NE(nullptr, form);
+    ASSERT_TRUE(OpenAndClosePanelWindow(form));
     const HWND button = SysAudioOutButton(form);
     ASSERT_NE(nullptr, button);
     EXPECT_EQ(L"Speakers (USB Audio Device)", WideTextOf(button));

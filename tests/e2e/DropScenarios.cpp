@@ -93,6 +93,7 @@ protected:
         panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, Home());
         form = WaitForPanelForm();
         ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(OpenAndClosePanelWindow(form));
         list = FileList(form);
         ASSERT_NE(list, nullptr);
         EXPECT_FALSE(Accepts());

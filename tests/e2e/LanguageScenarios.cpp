@@ -37,6 +37,7 @@ TEST_F(LanguageScenario, TheWindowSpeaksTheSystemLanguage) {
     PanelProcess panel;
     HWND form = WaitForPanelForm();
     ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(OpenAndClosePanelWindow(form));
     EXPECT_EQ(TextOf(form), Cell(0, language, acp));
     EXPECT_EQ(WideTextOf(form), std::wstring(AsWide(LanguageCellText(0, language))));
     auto texts = ChildTexts(form);
@@ -61,6 +62,7 @@ TEST_F(LanguageScenario, APickedKoreanTitleReadsKoreanOnAnySystem) {
     PanelProcess panel;
     HWND form = WaitForPanelForm();
     ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(OpenAndClosePanelWindow(form));
     const std::wstring title = WideTextOf(form);
     EXPECT_EQ(title, std::wstring(AsWide(LanguageCellText(0, 4))));
     EXPECT_NE(title.find(L'\xC804'), std::wstring::npos);  // a Hangul syllable, not its code page bytes
@@ -72,6 +74,7 @@ TEST_F(LanguageScenario, AStoredPickSurvivesASettingsChange) {
     PanelProcess panel;
     HWND form = WaitForPanelForm();
     ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(OpenAndClosePanelWindow(form));
     // Not the system's language: its own code page, 1251.
     const std::string speaker = Cell(11, 20, 1251);
     auto shown = [&] { return ChildTexts(form).count(speaker) == 1; };

@@ -31,6 +31,7 @@ TEST(LayoutScenario, EveryPageIs575By260AndTheWebBrowserFillsItsPage) {
     PanelProcess panel;
     HWND form = WaitForPanelForm();
     ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(OpenAndClosePanelWindow(form));
 
     // The page control is the form's child at (4, 8); its pages are the
     // windows beside its tab strip.

@@ -2,6 +2,7 @@
 #include <chrono>
 #include "PeerWindow.h"
 #include "i18n/TextConvert.h"
+#include "link/LinkProtocol.h"
 
 namespace dorvane::testing {
 
@@ -84,6 +85,15 @@ HWND WaitForPanelForm(DWORD timeout_ms) {
     HWND form = nullptr;
     PumpUntil([&] { return (form = FindPanelForm()) != nullptr; }, timeout_ms);
     return form;
+}
+
+bool OpenAndClosePanelWindow(HWND form) {
+    DWORD_PTR shown = 0, closed = 0;
+    if (!SendMessageTimeoutA(form, WM_UI_SHOW, kInstanceSignatureW, kInstanceSignatureL, SMTO_NORMAL, 5000, &shown) ||
+        shown != 1)
+        return false;
+    if (!SendMessageTimeoutA(form, WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &closed)) return false;
+    return !IsWindowVisible(form);
 }
 
 void Collect(HWND parent, const char* window_class, std::vector<HWND>& found) {

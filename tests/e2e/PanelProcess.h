@@ -48,6 +48,12 @@ HWND FindPanelForm();
 // Waits for the running panel's main window.
 HWND WaitForPanelForm(DWORD timeout_ms = 10000);
 
+// Opens the panel's window as a second start does, then closes it with its
+// close box, as a user who looks once: the pages' controls get their windows
+// when the window first opens, and a scenario reads them from then on. True
+// when the panel took both and its window is hidden again.
+bool OpenAndClosePanelWindow(HWND form);
+
 // Every descendant of `parent` of that window class, depth first.
 std::vector<HWND> Descendants(HWND parent, const char* window_class);
 // Adds every window of that class below `parent` (at any depth) to `found`.

@@ -107,7 +107,7 @@ protected:
         if (!service->Start()) return false;
         panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, folder->Path());
         form = WaitForPanelForm();
-        if (!form || !PumpUntil([&] { return !Updates().empty(); }, 8000)) return false;
+        if (!form || !OpenAndClosePanelWindow(form) || !PumpUntil([&] { return !Updates().empty(); }, 8000)) return false;
         // Answered once the panel is through with that update's work.
         DWORD_PTR answer = 0;
         return SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) != 0;

@@ -102,7 +102,7 @@ protected:
         if (!service->Start()) return false;
         panel = std::make_unique<PanelProcess>(std::vector<std::string>{}, program.Path());
         form = WaitForPanelForm();
-        return form != nullptr;
+        return form && OpenAndClosePanelWindow(form);
     }
     std::string File(const char* name) const { return FileContents(program.Path() + "\\" + name); }
     // The five radio buttons and the save button of the website page.

@@ -42,6 +42,9 @@ SoakResult RunSoak(long count, long warmup) {
     PanelProcess panel({}, EndpointSimFolder());
     const HWND form = WaitForPanelForm();
     if (!form) return fail("the panel's window did not come");
+    // The day's traffic reads the pages, which get their windows when the
+    // window first opens.
+    if (!OpenAndClosePanelWindow(form)) return fail("the panel's window did not open and close");
     if (!PumpUntil([&] { return service.PanelWindow() == form; }, 10000))
         return fail("the panel did not attach to the service");
     DWORD pid = 0;

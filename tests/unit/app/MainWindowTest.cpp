@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 #include "PeerWindow.h"
+#include <windows.h>
+#include <commctrl.h>
 #include "app/Application.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -134,14 +136,54 @@ TEST_F(MainWindowTest, DroppedFilesAreTakenOnlyWhileTheRingPageShows) {
         return (GetWindowLongPtrA(form->FileListBoxTest->Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
     };
     EXPECT_FALSE(form->FileListBoxTest->DragDropFile());
+    // Chosen before the list has its window, kept until the window is made.
     form->suiPageControl1->SetActivePageIndex(1);
     EXPECT_TRUE(form->FileListBoxTest->DragDropFile());
+    form->RealizePages();
     EXPECT_TRUE(accepts());
     EXPECT_TRUE(form->suiTabSheetRing->Enabled());
     EXPECT_FALSE(form->suiTabSheetUrl->Enabled());
     form->suiPageControl1->SetActivePageIndex(2);
     EXPECT_FALSE(form->FileListBoxTest->DragDropFile());
     EXPECT_FALSE(accepts());
+}
+
+TEST_F(MainWindowTest, ThePagesGetTheirWindowsWhenTheWindowFirstOpensWithWhatWasSetMeanwhile) {
+    // The browser opens its page at start; nothing else of the pages has a
+    // window until the window opens.
+    EXPECT_TRUE(form->CppWebBrowser1->Handle());
+    for (TControl* control : std::initializer_list<TControl*>{form->suiEditWebName.get(), form->FileListBoxTest.get(),
+                                                              form->suiComboBoxSkypeOut.get(),
+                                                              form->suiCheckBoxVolOut.get()})
+        EXPECT_FALSE(control->Handle()) << control->Name();
+
+    form->suiCheckBoxVolOut->SetChecked(true);
+    form->suiComboBoxSkypeOut->SetItems({"first", "second"});
+    form->suiComboBoxSkypeOut->SetItemIndex(1);
+    form->suiTrackBarVolOut->SetPosition(30000);
+    form->suiEditWebName->SetText("A site");
+    form->suiButtonDefault->SetEnabled(false);
+    form->OpenMainWindow();
+
+    EXPECT_EQ(SendMessageA(form->suiCheckBoxVolOut->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    HWND combo = form->suiComboBoxSkypeOut->Handle();
+    EXPECT_EQ((std::vector<LRESULT>{SendMessageA(combo, CB_GETCOUNT, 0, 0), SendMessageA(combo, CB_GETCURSEL, 0, 0)}),
+              (std::vector<LRESULT>{2, 1}));
+    EXPECT_EQ(SendMessageA(form->suiTrackBarVolOut->Handle(), TBM_GETPOS, 0, 0), 30000);
+    EXPECT_EQ(form->suiEditWebName->Text(), "A site");
+    EXPECT_FALSE(IsWindowEnabled(form->suiButtonDefault->Handle()));
+    EXPECT_EQ(SendMessageA(form->FileListBoxTest->Handle(), LB_GETCOUNT, 0, 0), form->FileListBoxTest->Count());
+
+    // The windows made late stand in the order the controls were made, as
+    // the Tab key walks them (the player's frame was made at once).
+    for (TsuiTabSheet* sheet : {form->suiTabSheetUrl.get(), form->suiTabSheetRing.get(), form->suiTabSheetAudio.get()}) {
+        std::vector<TControl*> made, stacked;
+        for (TControl* control : form->Components())
+            if (control->Handle() && GetParent(control->Handle()) == sheet->Handle()) made.push_back(control);
+        for (HWND child = GetWindow(sheet->Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (TControl* control = TControl::FromHandle(child)) stacked.push_back(control);
+        EXPECT_EQ(stacked, made) << sheet->Name();
+    }
 }
 
 TEST_F(MainWindowTest, TheTrayMenuHoldsItsItemsInOrder) {

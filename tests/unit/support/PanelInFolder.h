@@ -27,6 +27,8 @@ struct PanelInFolderTest : ::testing::Test {
     }
     void MakeForm(const SystemInfo& system, IShell& shell = PlatformShell()) {
         form = std::make_unique<TForm1>(app, system, std::vector<std::string>{}, TWinmmApi::Real(), shell);
+        // The pages as a user who opened the window has them.
+        form->RealizePages();
     }
 
     TempFolder program;
