@@ -140,8 +140,7 @@ TControl* TControl::DeferringAncestor() const {
 void TControl::DeferChildWindows() { defers_children_ = true; }
 
 void TControl::Realize() {
-    TControl* container = deferred_in_;
-    if (!container) return;
+    if (!deferred_in_) return;
     deferred_in_ = nullptr;
     if (!MakeWindow()) return;
     HandleCreated();

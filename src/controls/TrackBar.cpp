@@ -9,12 +9,7 @@ TsuiTrackBar::TsuiTrackBar(HWND parent, std::string name, int x, int y, int widt
     : TControl(parent, std::move(name)) {
     const DWORD style = WS_VISIBLE | WS_TABSTOP | TBS_AUTOTICKS |
                         (orientation == Orientation::Vertical ? TBS_VERT : TBS_HORZ);
-    if (CreateHandle(TRACKBAR_CLASSA, "", style, 0, x, y, width, height)) {
-        ApplyRange();
-        SendMessageA(Handle(), TBM_SETPAGESIZE, 0, page_size_);
-        SendMessageA(Handle(), TBM_SETLINESIZE, 0, line_size_);
-        SendMessageA(Handle(), TBM_SETPOS, TRUE, position_);
-    }
+    if (CreateHandle(TRACKBAR_CLASSA, "", style, 0, x, y, width, height)) HandleCreated();
 }
 
 void TsuiTrackBar::HandleCreated() {
