@@ -59,23 +59,22 @@ void TDirectoryListBox::SetFileList(TFileListBox* file_list) {
 
 void TDirectoryListBox::Update() {
     entries_.clear();
-    std::vector<std::string>& lines = lines_;
-    lines.clear();
+    lines_.clear();
     if (!directory_.empty()) {
         // The way down: "C:\", then each folder of the path.
         std::string path = directory_.substr(0, 3);
         entries_.push_back(path);
-        lines.push_back(path);
+        lines_.push_back(path);
         size_t depth = 1;
         for (const auto& part : PathParts(directory_.substr(3))) {
             path = JoinPath(path, part);
             entries_.push_back(path);
-            lines.push_back(std::string(depth * 2, ' ') + part);
+            lines_.push_back(std::string(depth * 2, ' ') + part);
             ++depth;
         }
         for (const auto& name : Subfolders(directory_)) {
             entries_.push_back(JoinPath(directory_, name));
-            lines.push_back(std::string(depth * 2, ' ') + name);
+            lines_.push_back(std::string(depth * 2, ' ') + name);
         }
     }
     Fill();
