@@ -33,6 +33,7 @@
 #include "PeerWindow.h"
 #include "link/KeypadKeys.h"
 #include "link/LinkProtocol.h"
+#include "settings/TextLines.h"
 
 namespace {
 
@@ -237,11 +238,8 @@ struct StartupSteps {
     std::vector<std::vector<double>> ms;
 
     void Add(const std::string& text) {
-        size_t at = 0;
-        while (at < text.size()) {
-            const size_t end = std::min(text.find('\n', at), text.size());
-            const std::string line = text.substr(at, end - at);
-            at = end + 1;
+        TextLines lines(text);
+        for (std::string line = lines.Next(); !line.empty(); line = lines.Next()) {
             double value = 0;
             int used = 0;
             if (std::sscanf(line.c_str(), "%lf %n", &value, &used) != 1 || used <= 0) continue;

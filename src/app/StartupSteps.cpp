@@ -18,11 +18,7 @@ struct Mark {
 constexpr size_t kMostMarks = 64;
 
 std::vector<Mark>& Marks() {
-    static std::vector<Mark> marks = [] {
-        std::vector<Mark> reserved;
-        reserved.reserve(kMostMarks);
-        return reserved;
-    }();
+    static std::vector<Mark> marks;
     return marks;
 }
 
@@ -58,9 +54,6 @@ void MarkStartupStep(const char* step) {
 }
 
 void ReportStartupSteps() {
-    static bool reported = false;
-    if (reported) return;
-    reported = true;
     char path[MAX_PATH];
     const DWORD length = GetEnvironmentVariableA("DORVANE_STARTUP_STEPS", path, sizeof path);
     if (length == 0 || length >= sizeof path) return;

@@ -9,7 +9,7 @@
 namespace dorvane {
 
 void MarkStartupStep(const char* step);
-// Writes the marks made so far (once per process) when the variable is set.
+// Writes the marks made so far when the variable is set.
 void ReportStartupSteps();
 
 }  // namespace dorvane

@@ -207,8 +207,7 @@ LRESULT TForm1::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TForm1::RealizePages() {
-    for (TsuiTabSheet* sheet : {suiTabSheetUrl.get(), suiTabSheetRing.get(), suiTabSheetAudio.get()})
-        sheet->RealizeChildWindows();
+    for (TsuiTabSheet* sheet : DeferredPages()) sheet->RealizeChildWindows();
 }
 
 LRESULT TForm1::FrameProc(UINT msg, WPARAM wp, LPARAM lp) {

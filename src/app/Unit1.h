@@ -4,6 +4,7 @@
 // volume page, and so on).
 #pragma once
 #include <windows.h>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -85,6 +86,11 @@ public:
     // The pages' controls get their windows when the window first shows;
     // anything that needs them earlier (a test that reads them) calls this.
     void RealizePages();
+    // The pages whose controls wait for their windows (not the web page: its
+    // browser opens its page during start-up).
+    std::array<TsuiTabSheet*, 3> DeferredPages() const {
+        return {suiTabSheetUrl.get(), suiTabSheetRing.get(), suiTabSheetAudio.get()};
+    }
     void suiPageControl1Change();
     void suiButtonShowHintClick();
 

@@ -20,10 +20,8 @@ void TForm1::CreateControls() {
     Own(suiTabSheetWeb, std::make_unique<TsuiTabSheet>(*suiPageControl1, "suiTabSheetWeb"));
     MarkStartupStep("frame, page control, tabs");
     // Nothing on the pages is seen before the window first opens: their
-    // controls wait for their windows until then (the web page's browser is
-    // needed at once, to open its page).
-    for (TsuiTabSheet* sheet : {suiTabSheetUrl.get(), suiTabSheetRing.get(), suiTabSheetAudio.get()})
-        sheet->DeferChildWindows();
+    // controls wait for their windows until then.
+    for (TsuiTabSheet* sheet : DeferredPages()) sheet->DeferChildWindows();
 
     CreateWebPage();
     MarkStartupStep("websites page controls");

@@ -47,8 +47,6 @@ public:
     // inside an already realized one gets its window at once).
     void DeferChildWindows();
     void RealizeChildWindows();
-    // True while the control waits for its window in a deferring container.
-    bool WindowDeferred() const { return deferred_in_ != nullptr; }
     // The controls whose parent window is this one's parent, in the order
     // they were made (this one included).
     std::vector<TControl*> Siblings() const;

@@ -9,7 +9,6 @@ TImage::TImage(HWND parent, std::string name, int x, int y, int width, int heigh
 }
 
 void TImage::SetStyleFor(DWORD kind) {
-    kind_ = kind;
     if (!Handle()) return;
     LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
     style = (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | kind;
@@ -17,9 +16,13 @@ void TImage::SetStyleFor(DWORD kind) {
 }
 
 void TImage::HandleCreated() {
-    SetStyleFor(kind_);
-    if (icon_) SendMessageA(Handle(), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
-    if (bitmap_) SendMessageA(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
+    // The window is made as an icon picture; a bitmap changes its kind.
+    if (bitmap_) {
+        SetStyleFor(SS_BITMAP);
+        SendMessageA(Handle(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap_.get()));
+    } else if (icon_) {
+        SendMessageA(Handle(), STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_.get()));
+    }
 }
 
 void TImage::SetIcon(IconHandle icon) {

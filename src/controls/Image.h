@@ -22,7 +22,6 @@ protected:
 private:
     void SetStyleFor(DWORD kind);
 
-    DWORD kind_ = SS_ICON;
     IconHandle icon_;
     GdiObject bitmap_;
 };
